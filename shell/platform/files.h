@@ -1,0 +1,47 @@
+// Byte-level files in the working directory (the settings file).
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// An open file; closed (and flushed) by CloseFile or when it goes away.
+class File {
+public:
+    explicit File(std::FILE* handle) : handle_(handle) {}
+    File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
+    File& operator=(File&& other) noexcept;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    ~File();
+
+    std::FILE* Handle() const { return handle_; }
+    void Close();
+
+private:
+    std::FILE* handle_;
+};
+
+// Nothing when the file cannot be opened. Writing creates or truncates.
+std::optional<File> OpenReadFile(std::string_view path);
+std::optional<File> OpenWriteFile(std::string_view path);
+
+// 4 bytes, little-endian, signed. Nothing when fewer than 4 bytes remain.
+std::optional<std::int32_t> ReadInt32(File& file);
+void WriteInt32(File& file, std::int32_t value);
+
+// Bytes up to a line feed, a zero byte or the end of the file; carriage
+// returns are dropped. At the end of the file: an empty text.
+std::string ReadTextLine(File& file);
+
+// The low byte of each character, then carriage return and line feed.
+void WriteTextLine(File& file, std::string_view text);
+
+// Flushes and closes.
+void CloseFile(File& file);
+
+}  // namespace platform
