@@ -61,7 +61,7 @@ void PaintElfPose(Canvas& cell, const ElfRow& row, bool mirrored) {
     pose.hipY = GroundedHipY(look, pose) - row.lift;
     Placement place{.mirrored = mirrored};
     if (row.rotate != 0)
-        place = {.mirrored = true, .rotate = row.rotate, .pivotX = 32, .pivotY = 52, .dx = -6, .dy = 5};
+        place = {.mirrored = true, .rotate = row.rotate, .pivotX = 32, .pivotY = 52, .dx = -10, .dy = 5};
     PaintFigure(cell, look, pose, place);
     if (row.stars == 0) return FillEnclosed(cell, pal::Ink);
     PartLayer pl(cell);

@@ -436,8 +436,8 @@ void PaintFigure(Canvas& cell, const Look& k, const Pose& p, const Placement& pl
     if (side) Limbs(pl, xf, k, p, j.hipNear, j.kneeNear, j.ankleNear, j.shinNear, false);
     Body(pl, xf, k, j, p);
     if (!side) Arm(pl, xf, k, j.shoulderFar, j.elbowFar, j.handFar, false);
-    // An arm raised above the head in profile passes behind it, so the face stays clear.
-    bool armBehindHead = side && p.nearArm.swing + p.nearArm.bend / 2 > 140;
+    // An axe raised overhead in profile passes behind the head, so the face stays clear.
+    bool armBehindHead = side && p.prop == Prop::Axe && p.nearArm.swing + p.nearArm.bend / 2 > 140;
     if (armBehindHead) {
         if (p.prop == Prop::Axe) Axe(pl, xf, j.handNear, p.propAngle);
         Arm(pl, xf, k, j.shoulderNear, j.elbowNear, j.handNear, false);

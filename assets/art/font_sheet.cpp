@@ -48,7 +48,7 @@ void DrawKeyCap(Canvas& cell, std::string_view label) {
 
 void PaintFont(Canvas& c, const assets::AssetInfo& info) {
     const TextStyle style{.dot = 2,
-                          .fill = {pal::Parchment, pal::Parchment, pal::Skin},
+                          .fill = {pal::Parchment, pal::Skin, pal::Skin},
                           .highlight = 0,
                           .outline = pal::Ink,
                           .shadow = 0};

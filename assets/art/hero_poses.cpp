@@ -63,11 +63,12 @@ constexpr std::array kRows{
     HeroRow{39, 54, Side(0, {150, 40}, {120, 30}, {70, 100}, {50, 90}, Face::Dazed), 0, 90, 5},
 
     // Handle: reach up, jump, hang; then a small swing while hanging.
-    HeroRow{40, 45, Turned(Side(0, {172, 5}, {160, 10}, {0, 0}, {0, 0}), 0), 0, 0, 0},
-    HeroRow{41, 46, Side(4, {178, 0}, {170, 5}, {30, 60}, {10, 45}), 6, 0, 0},
-    HeroRow{42, 47, Side(0, {180, 0}, {176, 0}, {6, 10}, {-4, 12}), 6, 0, 0},
-    HeroRow{43, 48, Side(-8, {188, 0}, {184, 0}, {24, 20}, {12, 24}), 6, 0, 0},
-    HeroRow{44, 49, Side(8, {172, 0}, {168, 0}, {-12, 6}, {-20, 10}), 6, 0, 0},
+    // Arms go up just behind the face so that it stays in view.
+    HeroRow{40, 45, Side(10, {178, 5}, {165, 10}, {0, 0}, {0, 0}), 0, 0, 0},
+    HeroRow{41, 46, Side(12, {184, 0}, {178, 5}, {30, 60}, {10, 45}), 6, 0, 0},
+    HeroRow{42, 47, Side(14, {186, 0}, {182, 0}, {6, 10}, {-4, 12}), 8, 0, 0},
+    HeroRow{43, 48, Side(8, {192, 0}, {188, 0}, {24, 20}, {12, 24}), 8, 0, 0},
+    HeroRow{44, 49, Side(20, {182, 0}, {178, 0}, {-12, 6}, {-20, 10}), 8, 0, 0},
 
     // Falling, seen from the front: arms and legs flail.
     HeroRow{55, -1, Viewed(Side(0, {120, 20}, {110, 30}, {20, 20}, {12, 40}, Face::Dazed), View::Front), 0, 0,

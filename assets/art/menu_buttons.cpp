@@ -39,23 +39,27 @@ void PaintCloseButton(Canvas& c, const assets::AssetInfo& info) {
 }
 
 void PaintHeadings(Canvas& c, const assets::AssetInfo& info) {
-    // Lettering only, on transparent: the REDEFINE KEYS heading also lights the
-    // options panel's own label from above.
+    // Lettering only, on transparent. The REDEFINE KEYS heading also lights the
+    // options panel's own label from above, so it keeps the labels' size; the
+    // other headings are larger and end in a sprig of holly.
+    const Ramp leaf{{pal::GreenDark, pal::Green, pal::GreenLight, pal::GreenLight}};
+    const Ramp berry{{pal::RedDark, pal::Red, pal::RedLight, pal::White}};
     for (int f = 0; f < info.frames; ++f) {
         Canvas cell = c.Cell(f, info.cellWidth, info.cellHeight);
-        DrawText(cell, kHeadingTextX, kHeadingTextY, kHeadings[f], HeadingText());
-        // A holly sprig after the word on the screen headings.
-        int end = kHeadingTextX + TextWidth(kHeadings[f], HeadingText()) + 14;
-        if (f == 3) continue;
+        bool overPanel = f == 3;
+        TextStyle style = HeadingText();
+        if (!overPanel) style.dot = 7;
+        DrawText(cell, kHeadingTextX, kHeadingTextY, kHeadings[f], style);
+        if (overPanel) continue;
+        int x = kHeadingTextX + TextWidth(kHeadings[f], style) + 18,
+            y = kHeadingTextY + TextHeight(style) / 2;
         PartLayer pl(cell);
-        FillEllipse(pl.Layer(), end + 6, 20, 7, 4,
-                    {{pal::GreenDark, pal::Green, pal::GreenLight, pal::GreenLight}});
-        FillEllipse(pl.Layer(), end + 18, 24, 7, 4,
-                    {{pal::GreenDark, pal::Green, pal::GreenLight, pal::GreenLight}});
+        FillEllipse(pl.Layer(), x + 8, y - 4, 10, 5, leaf);
+        pl.Stamp(pal::Ink);
+        FillEllipse(pl.Layer(), x + 24, y + 2, 10, 5, leaf);
         pl.Stamp(pal::Ink);
         for (int i = 0; i < 3; ++i) {
-            FillEllipse(pl.Layer(), end + 10 + i * 4, 27 - (i % 2) * 4, 2.6, 2.6,
-                        {{pal::RedDark, pal::Red, pal::RedLight, pal::White}});
+            FillEllipse(pl.Layer(), x + 12 + i * 6, y + 4 - (i % 2) * 6, 3.6, 3.6, berry);
             pl.Stamp(pal::Ink);
         }
     }

@@ -44,9 +44,9 @@ void Window(Canvas& c) {
     Canvas glass = c.Sub(x, y, w, h);
     PaintNightSky(glass, 0, 0, w, h, 31);
     // Moon, then snowy roofs and pines on the skyline.
-    FillEllipse(glass, 520, 70, 30, 30, {{pal::SnowShadow, pal::Snow, pal::White, pal::White}});
-    FillEllipseFlat(glass, 508, 62, 5, 4, pal::SnowShadow);
-    FillEllipseFlat(glass, 530, 82, 4, 3, pal::SnowShadow);
+    FillEllipse(glass, 46, 168, 26, 26, {{pal::SnowShadow, pal::Snow, pal::White, pal::White}});
+    FillEllipseFlat(glass, 36, 160, 5, 4, pal::SnowShadow);
+    FillEllipseFlat(glass, 56, 178, 4, 3, pal::SnowShadow);
     for (int i = 0; i < w; ++i) {
         double roof = 330 + 18 * std::sin(i / 53.0) + 12 * std::sin(i / 17.0 + 1);
         for (int j = static_cast<int>(roof); j < h; ++j)
@@ -75,11 +75,12 @@ void Logo(Canvas& c) {
                     .outline = pal::Ink,
                     .shadow = pal::RedDark,
                     .shadowOffset = 7,
-                    .spacing = 1};
+                    .spacing = 2,
+                    .proportional = true};
     PartLayer logo(c);
     Canvas& layer = logo.Layer();
     DrawTextCentred(layer, kCentre, 92, "Snatchkin:", title);
-    Outline(layer, pal::RedDark, 3);
+    Outline(layer, pal::RedDark, 2);
     Outline(layer, pal::Ink, 1);
     for (int x = 380; x < 1010; ++x) {
         int top = -1;
@@ -125,7 +126,9 @@ void Logo(Canvas& c) {
                   .highlight = 0,
                   .outline = pal::Ink,
                   .shadow = pal::RedDark,
-                  .shadowOffset = 3};
+                  .shadowOffset = 3,
+                  .spacing = 1,
+                  .proportional = true};
     DrawTextCentred(c, kCentre, by + (bh - TextHeight(sub)) / 2 - 2, "The Yule Caper", sub);
 }
 
@@ -144,6 +147,24 @@ void ButtonBoard(Canvas& c) {
     for (int i = 0; i < 3; ++i) {
         FillEllipse(pl.Layer(), 42 + i * 7, 34 - (i % 2) * 6, 4, 4,
                     {{pal::RedDark, pal::Red, pal::RedLight, pal::White}});
+        pl.Stamp(pal::Ink);
+    }
+}
+
+// The loot waiting by the elf's feet.
+void PresentPile(Canvas& c) {
+    PartLayer pl(c.Sub(340, 560, 230, 170));
+    struct Box {
+        int x, y, w, h;
+        PresentStyle style;
+    };
+    // Boxes relative to the window above; their bottoms rest on the floor at 720.
+    constexpr Box kPile[] = {{20, 82, 84, 78, PresentStyle::Big},
+                             {110, 106, 62, 54, PresentStyle::Small},
+                             {36, 30, 52, 50, PresentStyle::Small},
+                             {166, 118, 46, 42, PresentStyle::Big}};
+    for (const Box& b : kPile) {
+        PaintPresent(pl.Layer(), b.x, b.y, b.w, b.h, b.style);
         pl.Stamp(pal::Ink);
     }
 }
@@ -315,6 +336,7 @@ void PaintScene(Canvas& c, SceneState s) {
     PaintFloor(c, 720, 1024, 48);
     Logo(c);
     ButtonBoard(c);
+    PresentPile(c);
     LanternGlow(c, s.lantern);
     PartLayer pl(c.Sub(0, 0, 400, 768));
     ElfArms(pl, false);

@@ -17,7 +17,8 @@ struct TextStyle {
     std::uint32_t outline = 0;        // one-pixel ring; 0 for none
     std::uint32_t shadow = 0;         // drop shadow to the lower right; 0 for none
     int shadowOffset = 1;
-    int spacing = 1;  // dots between letters
+    int spacing = 1;            // dots between letters
+    bool proportional = false;  // narrow letters take less room (titles)
 };
 
 int TextWidth(std::string_view text, const TextStyle& style);
