@@ -9,7 +9,7 @@
 namespace assets::palette {
 
 inline constexpr std::uint32_t Transparent = 0xFF000000u;
-inline constexpr std::uint32_t Ink = 0xFF0C0A14u;          // outlines, deepest shadow
+inline constexpr std::uint32_t Ink = 0xFF0C0A14u;  // outlines, deepest shadow
 
 // Night and the workshop's stone.
 inline constexpr std::uint32_t NightDeep = 0xFF0B1026u;
@@ -26,6 +26,7 @@ inline constexpr std::uint32_t WoodDark = 0xFF3E2414u;
 inline constexpr std::uint32_t Wood = 0xFF6B4226u;
 inline constexpr std::uint32_t WoodLight = 0xFF9C6A3Eu;
 inline constexpr std::uint32_t Straw = 0xFFD8A860u;
+inline constexpr std::uint32_t Parchment = 0xFFF6E0B4u;  // the font's lit face: bright so tints read
 
 // Christmas colours.
 inline constexpr std::uint32_t RedDark = 0xFF7C1022u;
@@ -49,5 +50,15 @@ inline constexpr std::uint32_t Steel = 0xFF8C94A4u;
 inline constexpr std::uint32_t SteelLight = 0xFFC4CCD8u;
 inline constexpr std::uint32_t Lamp = 0xFFFFD070u;
 inline constexpr std::uint32_t Purple = 0xFF5A2A7Au;
+
+// Named by the pictures: the pink small present, the blue question mark,
+// the magenta filler frames and the dimming checker.
+inline constexpr std::uint32_t PinkDark = 0xFF9C2A6Au;
+inline constexpr std::uint32_t Pink = 0xFFE0589Au;
+inline constexpr std::uint32_t PinkLight = 0xFFFF9CC8u;
+inline constexpr std::uint32_t Blue = 0xFF3A68D0u;
+inline constexpr std::uint32_t BlueLight = 0xFF74A6F4u;
+inline constexpr std::uint32_t Magenta = 0xFFFF00FFu;
+inline constexpr std::uint32_t CheckerGrey = 0xFF404040u;
 
 }  // namespace assets::palette

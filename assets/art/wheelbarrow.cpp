@@ -1,0 +1,76 @@
+// The wheelbarrow: resting on its leg, then lifted by the handles for
+// pushing, with the wheel in four positions.
+#include <cmath>
+
+#include "assets/art/figures.h"
+#include "assets/art/sheets.h"
+#include "assets/palette.h"
+
+namespace art {
+namespace {
+
+namespace pal = assets::palette;
+
+constexpr double kWheelX = 50, kWheelY = 56, kWheelR = 7;
+
+// Tilt about the wheel's axle: lifting the handles turns the barrow.
+struct Tilt {
+    double angle;
+    Point operator()(Point p) const {
+        double s = std::sin(angle), c = std::cos(angle), x = p.x - kWheelX, y = p.y - kWheelY;
+        return {kWheelX + x * c - y * s, kWheelY + x * s + y * c};
+    }
+    std::vector<Point> operator()(std::vector<Point> pts) const {
+        for (Point& p : pts) p = (*this)(p);
+        return pts;
+    }
+};
+
+void Barrow(Canvas& cell, bool lifted, int wheel) {
+    const Ramp wood{{pal::WoodDark, pal::Wood, pal::WoodLight, pal::Straw}};
+    const Ramp tray{{pal::RedDark, pal::Red, pal::RedLight, pal::RedLight}};
+    const Ramp iron{{pal::Ink, pal::Iron, pal::Steel, pal::SteelLight}};
+    Tilt t{lifted ? 0.12 : 0.0};
+    PartLayer pl(cell);
+    // Handles and the leg beneath them.
+    Point h0 = t({2, 37}), h1 = t({46, 47});
+    FillCapsule(pl.Layer(), h0.x, h0.y, h1.x, h1.y, 1.6, wood);
+    Point l0 = t({15, 41}), l1 = t({13, 61});
+    FillCapsule(pl.Layer(), l0.x, l0.y, l1.x, l1.y, 1.4, iron);
+    pl.Stamp(pal::Ink);
+    // The tray, painted red like a sleigh.
+    FillPolygonRamp(pl.Layer(), t(std::vector<Point>{{10, 27}, {58, 25}, {52, 47}, {20, 47}}), tray);
+    Canvas& c = pl.Layer();
+    std::vector<Point> rim = t(std::vector<Point>{{9, 26}, {59, 24}, {59, 27}, {9, 29}});
+    FillPolygon(c, rim, pal::Gold);
+    for (int i = 0; i < 3; ++i) {
+        Point a = t({20.0 + i * 12, 31}), b = t({24.0 + i * 10, 45});
+        Line(c, static_cast<int>(a.x), static_cast<int>(a.y), static_cast<int>(b.x), static_cast<int>(b.y),
+             pal::RedDark);
+    }
+    pl.Stamp(pal::Ink);
+    // The wheel: the spokes turn clockwise as the frames count down.
+    FillEllipse(pl.Layer(), kWheelX, kWheelY, kWheelR, kWheelR, iron);
+    FillEllipseFlat(pl.Layer(), kWheelX, kWheelY, kWheelR - 2, kWheelR - 2, pal::WoodDark);
+    double a0 = (4 - wheel) * 0.3927;
+    for (int i = 0; i < 4; ++i) {
+        double a = a0 + i * 1.5707963;
+        Line(pl.Layer(), static_cast<int>(kWheelX), static_cast<int>(kWheelY),
+             static_cast<int>(std::lround(kWheelX + std::cos(a) * (kWheelR - 2))),
+             static_cast<int>(std::lround(kWheelY + std::sin(a) * (kWheelR - 2))), pal::WoodLight);
+    }
+    FillEllipse(pl.Layer(), kWheelX, kWheelY, 1.6, 1.6,
+                {{pal::GoldDark, pal::Gold, pal::GoldLight, pal::White}});
+    pl.Stamp(pal::Ink);
+}
+
+}  // namespace
+
+void PaintWheelbarrow(Canvas& c, const assets::AssetInfo& info) {
+    for (int f = 0; f < info.frames; ++f) {
+        Canvas cell = c.Cell(f, info.cellWidth, info.cellHeight);
+        Barrow(cell, f > 0, f == 0 ? 4 : f);
+    }
+}
+
+}  // namespace art
