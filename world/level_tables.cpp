@@ -4,6 +4,8 @@
 
 namespace world {
 
+// One record per line, as the tables are read.
+// clang-format off
 const std::array<int, LadderTableSize> LadderTable = {
     18,
     58, 288, 36, 286,
@@ -252,13 +254,20 @@ const std::array<int, PathGridSize> PathGrid = {
     1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
 };
 
+// clang-format on
+
 std::span<const int> ItemLayoutTable(int layout) {
     switch (layout) {
-        case 1: return ItemLayout1;
-        case 2: return ItemLayout2;
-        case 3: return ItemLayout3;
-        case 4: return ItemLayout4;
-        default: return {};
+        case 1:
+            return ItemLayout1;
+        case 2:
+            return ItemLayout2;
+        case 3:
+            return ItemLayout3;
+        case 4:
+            return ItemLayout4;
+        default:
+            return {};
     }
 }
 

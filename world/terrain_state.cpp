@@ -23,8 +23,8 @@ void ResetTerrain() {
     GroundMask = {};
     WalkMask = {};
     EnemyMask = {};
-    for (std::uint32_t* key : {&groundKey0, &groundKey3, &groundKey4, &walkKey1, &walkKey2, &walkKey3, &walkKey5,
-                               &walkKey6, &enemyKey0, &enemyKey1, &enemyKey2})
+    for (std::uint32_t* key : {&groundKey0, &groundKey3, &groundKey4, &walkKey1, &walkKey2, &walkKey3,
+                               &walkKey5, &walkKey6, &enemyKey0, &enemyKey1, &enemyKey2})
         *key = 0;
 }
 

@@ -13,18 +13,18 @@ Layout Build() {
     Layout m;
     m.floors = {
         // Left half.
-        {{{0, 96}, {2047, 96}}},                                // the top floor, the whole width
-        {{{190, 240}, {1095, 240}}},                            // minecart 2's track
-        {{{190, 340}, {260, 340}, {404, 364}, {496, 364}}},     // the slope down to ladder 3
-        {{{470, 312}, {507, 312}}, false, 4},                   // a shelf over ladder 3's head
-        {{{190, 504}, {200, 504}, {400, 480}, {545, 480}}},     // the slope up to the storeroom
+        {{{0, 96}, {2047, 96}}},                             // the top floor, the whole width
+        {{{190, 240}, {1095, 240}}},                         // minecart 2's track
+        {{{190, 340}, {260, 340}, {404, 364}, {496, 364}}},  // the slope down to ladder 3
+        {{{470, 312}, {507, 312}}, false, 4},                // a shelf over ladder 3's head
+        {{{190, 504}, {200, 504}, {400, 480}, {545, 480}}},  // the slope up to the storeroom
         {{{0, 384}, {153, 384}}},
         {{{0, 576}, {153, 576}}},
-        {{{190, 624}, {921, 624}}},                             // the long floor through the wall
+        {{{190, 624}, {921, 624}}},  // the long floor through the wall
         {{{690, 336}, {1000, 336}}},
-        {{{600, 456}, {1455, 456}}},                            // across lift 1 to lift 2
+        {{{600, 456}, {1455, 456}}},  // across lift 1 to lift 2
         {{{958, 580}, {1005, 580}, {1168, 604}, {1185, 604}}},
-        {{{0, 720}, {1343, 720}}},                              // the cellar and minecart 1's track
+        {{{0, 720}, {1343, 720}}},  // the cellar and minecart 1's track
         // Right half.
         {{{1144, 174}, {2047, 174}}},
         {{{1600, 264}, {2047, 264}}},
@@ -33,11 +33,11 @@ Layout Build() {
         {{{1504, 394}, {1508, 394}, {1520, 400}, {1530, 400}, {1690, 416}, {1713, 416}}},
         {{{1714, 480}, {2047, 480}}},
         {{{1504, 552}, {1830, 552}}},
-        {{{1222, 648}, {2047, 648}}},                           // minecart 3's track
+        {{{1222, 648}, {2047, 648}}},  // minecart 3's track
     };
     m.rock = {
-        {0, 720, 2048, 48},     // bedrock: everything that falls lands
-        {1344, 656, 704, 64},   // under the right half's lowest floor
+        {0, 720, 2048, 48},    // bedrock: everything that falls lands
+        {1344, 656, 704, 64},  // under the right half's lowest floor
     };
     m.elfPaths = {
         {{7, 32}, {1973, 32}},
@@ -100,20 +100,20 @@ Layout Build() {
     };
     m.shafts = {{1096, 520}, {1456, 712}};
     m.openings = {
-        {1, 96, true, true}, {1, 240, true, false}, {1, 360, false, true}, {1, 456, true, true},
-        {2, 96, true, true}, {2, 174, true, true},  {2, 394, false, true}, {2, 456, true, false},
+        {1, 96, true, true},   {1, 240, true, false}, {1, 360, false, true}, {1, 456, true, true},
+        {2, 96, true, true},   {2, 174, true, true},  {2, 394, false, true}, {2, 456, true, false},
         {2, 552, false, true}, {2, 648, true, true},
     };
     m.handles = {
-        {420, 720}, {700, 720}, {1060, 720},     // over minecart 1
-        {320, 240}, {660, 240}, {990, 240},      // over minecart 2
-        {1330, 648}, {1600, 648}, {1860, 648},   // over minecart 3
+        {420, 720},  {700, 720},  {1060, 720},  // over minecart 1
+        {320, 240},  {660, 240},  {990, 240},   // over minecart 2
+        {1330, 648}, {1600, 648}, {1860, 648},  // over minecart 3
     };
     m.dropOffs = {{556, 264, 48, 16}};
     m.wallGap = {808, 570, 32, 54};
     m.windows = {
-        {250, 36, 56, 44}, {680, 36, 56, 44}, {1000, 36, 56, 44}, {1300, 36, 56, 44}, {1700, 36, 56, 44},
-        {300, 120, 60, 80}, {960, 112, 60, 90}, {1560, 200, 44, 56},
+        {250, 36, 56, 44},  {680, 36, 56, 44},  {1000, 36, 56, 44}, {1300, 36, 56, 44},
+        {1700, 36, 56, 44}, {300, 120, 60, 80}, {960, 112, 60, 90}, {1560, 200, 44, 56},
     };
     m.trees = {{300, 624}, {1260, 174}, {1990, 480}, {650, 720}};
     m.shelves = {{100, 480, 50, 10}, {1000, 270, 80, 10}, {1380, 500, 60, 10}, {1900, 300, 100, 10}};

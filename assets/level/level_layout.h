@@ -69,10 +69,10 @@ struct Layout {
     std::vector<ShaftOpening> openings;
     std::vector<Handle> handles;
     std::vector<Rect> dropOffs;
-    Rect wallGap;                 // where the breakable wall stands
-    std::vector<Rect> windows;    // decoration from here on
-    std::vector<Point> trees;     // foot of a small Christmas tree
-    std::vector<Rect> shelves;    // toy shelves on the back wall
+    Rect wallGap;               // where the breakable wall stands
+    std::vector<Rect> windows;  // decoration from here on
+    std::vector<Point> trees;   // foot of a small Christmas tree
+    std::vector<Rect> shelves;  // toy shelves on the back wall
 };
 
 inline constexpr int WorldWidth = 2048;

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     assets::level::Masks masks = assets::level::PaintMasks(maze);
     std::filesystem::path out = argv[1];
     bool ok = Write(out, "gfx\\level.png", assets::level::PaintScenery(maze)) &&
-              Write(out, "gfx\\levelground.png", masks.ground) && Write(out, "gfx\\levelwalk.png", masks.walk) &&
-              Write(out, "gfx\\EnemyWalk3.png", masks.enemy);
+              Write(out, "gfx\\levelground.png", masks.ground) &&
+              Write(out, "gfx\\levelwalk.png", masks.walk) && Write(out, "gfx\\EnemyWalk3.png", masks.enemy);
     return ok ? 0 : 1;
 }

@@ -15,7 +15,8 @@ namespace {
 using platform::Pixels;
 
 Pixels Blank(std::uint32_t colour) {
-    return {WorldWidth, WorldHeight, std::vector<std::uint32_t>(std::size_t{WorldWidth} * WorldHeight, colour)};
+    return {WorldWidth, WorldHeight,
+            std::vector<std::uint32_t>(std::size_t{WorldWidth} * WorldHeight, colour)};
 }
 
 void Fill(Pixels& p, int x, int y, int w, int h, std::uint32_t colour) {
@@ -24,11 +25,14 @@ void Fill(Pixels& p, int x, int y, int w, int h, std::uint32_t colour) {
 }
 
 bool InShaft(const Layout& maze, int x, int y) {
-    return std::any_of(maze.shafts.begin(), maze.shafts.end(),
-                       [x, y](const Shaft& s) { return x >= s.x && x < s.x + ShaftWidth && y < s.pitBottom; });
+    return std::any_of(maze.shafts.begin(), maze.shafts.end(), [x, y](const Shaft& s) {
+        return x >= s.x && x < s.x + ShaftWidth && y < s.pitBottom;
+    });
 }
 
-int ColumnTop(const LadderSpan& span) { return std::min(LadderRect(span.ladder).y, span.floors.front() - LadderEndRows); }
+int ColumnTop(const LadderSpan& span) {
+    return std::min(LadderRect(span.ladder).y, span.floors.front() - LadderEndRows);
+}
 
 int ColumnBottom(const LadderSpan& span) {
     Rect r = LadderRect(span.ladder);
@@ -38,7 +42,8 @@ int ColumnBottom(const LadderSpan& span) {
 void PaintGround(const Layout& maze, Pixels& g) {
     using namespace colours;
     for (const Floor& f : maze.floors)
-        for (int x = f.surface.front().x; x <= f.surface.back().x; ++x) Fill(g, x, SurfaceAt(f, x), 1, f.depth, Solid);
+        for (int x = f.surface.front().x; x <= f.surface.back().x; ++x)
+            Fill(g, x, SurfaceAt(f, x), 1, f.depth, Solid);
     for (const Rect& r : maze.rock) Fill(g, r.x, r.y, r.w, r.h, Solid);
     // A ladder passing through a floor leaves a hole that presents fall
     // through; the line on the hole's top row still carries a walking hero.
@@ -57,7 +62,8 @@ void PaintGround(const Layout& maze, Pixels& g) {
         Fill(g, s.x, 0, ShaftWidth, s.pitBottom, Air);
         Fill(g, s.x, s.pitBottom, ShaftWidth, 8, Solid);
     }
-    for (const ShaftOpening& o : maze.openings) Fill(g, LiftFloors(o.lift).x, o.floor - 4, ShaftWidth, 7, Opening);
+    for (const ShaftOpening& o : maze.openings)
+        Fill(g, LiftFloors(o.lift).x, o.floor - 4, ShaftWidth, 7, Opening);
     g.At(0, 0) = Air;
     g.At(1, 1) = Red;
     g.At(2, 2) = Blue;
@@ -76,7 +82,8 @@ void PaintWalk(const Layout& maze, Pixels& w) {
         Rect r = LadderRect(span.ladder);
         int x = r.x - LadderColumnMargin, width = r.w + 2 * LadderColumnMargin, top = ColumnTop(span);
         Fill(w, x, top, width, ColumnBottom(span) - top, Ladder);
-        for (int f : span.floors) Fill(w, x, std::max(top, f - LadderEndRows), width, std::min(LadderEndRows, f - top), LadderEnd);
+        for (int f : span.floors)
+            Fill(w, x, std::max(top, f - LadderEndRows), width, std::min(LadderEndRows, f - top), LadderEnd);
     }
     for (const Rect& d : maze.dropOffs) Fill(w, d.x, d.y, d.w, d.h, DropOff);
     for (const Handle& h : maze.handles) {
@@ -99,7 +106,8 @@ void PaintEnemy(const Layout& maze, Pixels& e) {
         else
             for (int x = line.front().x; x <= line.back().x; ++x) e.At(x, LineAt(line, x)) = ElfPath;
     }
-    for (int j = 0; j < world::JunctionCount; ++j) e.At(world::JunctionTable[5 * j], world::JunctionTable[5 * j + 1]) = Junction;
+    for (int j = 0; j < world::JunctionCount; ++j)
+        e.At(world::JunctionTable[5 * j], world::JunctionTable[5 * j + 1]) = Junction;
     e.At(0, 0) = Junction;
     e.At(1, 1) = ElfPath;
     e.At(2, 2) = OffPath;

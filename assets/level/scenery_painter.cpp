@@ -37,7 +37,8 @@ void BackWall(Pixels& p) {
 void Window(Pixels& p, const Rect& r) {
     Fill(p, r.x - 3, r.y - 3, r.w + 6, r.h + 6, WoodDark);
     Fill(p, r.x, r.y, r.w, r.h, Night);
-    for (int i = 0; i < r.w * r.h / 40; ++i) Dot(p, r.x + (i * 37) % r.w, r.y + (i * 23) % r.h, i % 3 ? SnowShadow : Snow);
+    for (int i = 0; i < r.w * r.h / 40; ++i)
+        Dot(p, r.x + (i * 37) % r.w, r.y + (i * 23) % r.h, i % 3 ? SnowShadow : Snow);
     Fill(p, r.x, r.y + r.h - 6, r.w, 6, Snow);  // snow on the sill outside
     Fill(p, r.x + r.w / 2 - 1, r.y, 2, r.h, WoodDark);
     Fill(p, r.x, r.y + r.h / 2 - 1, r.w, 2, WoodDark);
@@ -76,7 +77,8 @@ void Ladder(Pixels& p, const LadderSpan& s) {
 
 void ShaftPicture(Pixels& p, const Shaft& s, const Layout& maze, int lift) {
     Fill(p, s.x, HudRows, ShaftWidth, s.pitBottom - HudRows, NightDeep);
-    for (int y = HudRows; y < s.pitBottom; y += 24) Fill(p, s.x + 4, y, ShaftWidth - 8, 1, Iron);  // cross ties
+    for (int y = HudRows; y < s.pitBottom; y += 24)
+        Fill(p, s.x + 4, y, ShaftWidth - 8, 1, Iron);  // cross ties
     Fill(p, s.x, HudRows, 3, s.pitBottom - HudRows, Steel);
     Fill(p, s.x + ShaftWidth - 3, HudRows, 3, s.pitBottom - HudRows, Steel);
     Rock(p, {s.x, s.pitBottom, ShaftWidth, 8});
@@ -117,7 +119,8 @@ void Garland(Pixels& p, int x0, int x1, int y) {
         int sag = t * (48 - t) / 96;
         Fill(p, x, y + sag, 1, 3, (x % 3) ? Green : GreenDark);
         if (t == 24) Fill(p, x - 2, y + sag + 3, 5, 5, (x / 48) % 2 ? Red : Gold);
-        if (t % 12 == 6) Dot(p, x, y + sag + 3, (x / 12) % 3 == 0 ? Lamp : (x / 12) % 3 == 1 ? RedLight : GoldLight);
+        if (t % 12 == 6)
+            Dot(p, x, y + sag + 3, (x / 12) % 3 == 0 ? Lamp : (x / 12) % 3 == 1 ? RedLight : GoldLight);
     }
 }
 
@@ -146,7 +149,8 @@ void Shelf(Pixels& p, const Rect& r) {
 }  // namespace
 
 Pixels PaintScenery(const Layout& maze) {
-    Pixels p{WorldWidth, WorldHeight, std::vector<std::uint32_t>(std::size_t{WorldWidth} * WorldHeight, NightDeep)};
+    Pixels p{WorldWidth, WorldHeight,
+             std::vector<std::uint32_t>(std::size_t{WorldWidth} * WorldHeight, NightDeep)};
     BackWall(p);
     Fill(p, 0, 0, WorldWidth, HudRows, NightDeep);
     Fill(p, 0, HudRows - 2, WorldWidth, 2, WoodDark);
@@ -155,14 +159,17 @@ Pixels PaintScenery(const Layout& maze) {
     for (const Point& t : maze.trees) Tree(p, t);
     for (const Floor& f : maze.floors)
         if (f.surface.back().x - f.surface.front().x > 100)
-            Garland(p, f.surface.front().x + 8, f.surface.back().x - 8, SurfaceAt(f, f.surface.front().x) + f.depth + 1);
+            Garland(p, f.surface.front().x + 8, f.surface.back().x - 8,
+                    SurfaceAt(f, f.surface.front().x) + f.depth + 1);
     for (const Rect& r : maze.rock) Rock(p, r);
     for (const Floor& f : maze.floors) FloorSlab(p, f);
     for (int c = 1; c <= 3; ++c) Rails(p, CartTrackOf(c));
-    for (std::size_t s = 0; s < maze.shafts.size(); ++s) ShaftPicture(p, maze.shafts[s], maze, static_cast<int>(s) + 1);
+    for (std::size_t s = 0; s < maze.shafts.size(); ++s)
+        ShaftPicture(p, maze.shafts[s], maze, static_cast<int>(s) + 1);
     for (const LadderSpan& s : maze.ladders) Ladder(p, s);
     for (const Rect& d : maze.dropOffs) {
-        for (int k = 0; k < 8; ++k) Fill(p, d.x + 6 + k * 5, d.y - 2 + (k % 2) * 3, 3, 3, RedLight);  // splintered end
+        for (int k = 0; k < 8; ++k)
+            Fill(p, d.x + 6 + k * 5, d.y - 2 + (k % 2) * 3, 3, 3, RedLight);  // splintered end
     }
     for (const Handle& h : maze.handles) GrabHandle(p, h);
     for (int l = 1; l <= 5; ++l) {

@@ -15,7 +15,8 @@ LiftStops LiftFloors(int lift) {
     for (int i = 1; i < lift; ++i) at += 4 + world::LiftTable[at + 3];
     LiftStops stops{world::LiftTable[at], {}};
     // A lift subtracts 10 from every table value; its floor lies 62 below its top.
-    for (int k = 0; k < world::LiftTable[at + 3]; ++k) stops.floors.push_back(world::LiftTable[at + 4 + k] - 10 + 62);
+    for (int k = 0; k < world::LiftTable[at + 3]; ++k)
+        stops.floors.push_back(world::LiftTable[at + 4 + k] - 10 + 62);
     return stops;
 }
 

@@ -14,7 +14,7 @@ struct Elf {
 // of one row. The step into a junction is never adjusted.
 void StepElf(Elf& elf);
 
-bool OnPath(int x, int y);      // path or junction pixel
+bool OnPath(int x, int y);  // path or junction pixel
 bool OnJunction(int x, int y);
 
 // The directions in which a drawn path leaves the pixel.

@@ -22,9 +22,11 @@ bool GridFree(int x, int y) {
 // lies on no route between junctions, so no elf is ever sent into it.
 std::vector<bool> RouteCells(const std::vector<Junction>& js) {
     std::vector<bool> cells(world::PathGridSize);
-    for (int i = 0; i < world::PathGridSize; ++i) cells[i] = GridFree(i % world::PathGridWidth, i / world::PathGridWidth);
+    for (int i = 0; i < world::PathGridSize; ++i)
+        cells[i] = GridFree(i % world::PathGridWidth, i / world::PathGridWidth);
     auto isJunction = [&](int x, int y) {
-        return std::any_of(js.begin(), js.end(), [&](const Junction& j) { return j.cellX == x && j.cellY == y; });
+        return std::any_of(js.begin(), js.end(),
+                           [&](const Junction& j) { return j.cellX == x && j.cellY == y; });
     };
     for (bool pruned = true; pruned;) {
         pruned = false;
@@ -65,7 +67,8 @@ std::vector<Link> GridLinks(const std::vector<Junction>& js) {
             while (junctionAt(x, y) < 0) {
                 std::vector<std::pair<int, int>> next;
                 for (auto [dx, dy] : steps)
-                    if (FreeCell(x + dx, y + dy) && (x + dx != px || y + dy != py)) next.push_back({x + dx, y + dy});
+                    if (FreeCell(x + dx, y + dy) && (x + dx != px || y + dy != py))
+                        next.push_back({x + dx, y + dy});
                 if (next.size() != 1) break;
                 px = x, py = y;
                 std::tie(x, y) = next[0];
@@ -114,7 +117,8 @@ TEST_F(ElfPathsTest, EveryDrawnExitOfAJunctionIsALinkOfTheGrid) {
         for (char move : DrawnExits(js[j].x, js[j].y)) {
             bool linked = false;
             for (const Link& l : links) linked |= l.from == static_cast<int>(j) && l.move == move;
-            EXPECT_TRUE(linked) << "junction " << j + 1 << " has a drawn exit '" << move << "' the grid lacks";
+            EXPECT_TRUE(linked) << "junction " << j + 1 << " has a drawn exit '" << move
+                                << "' the grid lacks";
         }
     }
 }
@@ -138,8 +142,8 @@ TEST_F(ElfPathsTest, ElvesWanderingFromEverySpawnPointNeverLeaveThePaths) {
         Elf elf{world::ElfSpawnTable[2 * s], world::ElfSpawnTable[2 * s + 1], random() % 2 ? '<' : '>'};
         for (int frame = 0; frame < 50000; ++frame) {
             StepElf(elf);
-            ASSERT_TRUE(OnPath(elf.x, elf.y)) << "spawn " << s + 1 << ", frame " << frame << ", at (" << elf.x
-                                              << ", " << elf.y << ")";
+            ASSERT_TRUE(OnPath(elf.x, elf.y))
+                << "spawn " << s + 1 << ", frame " << frame << ", at (" << elf.x << ", " << elf.y << ")";
             if (!OnJunction(elf.x, elf.y)) continue;
             visited.insert({elf.x, elf.y});
             auto exits = DrawnExits(elf.x, elf.y);

@@ -37,7 +37,8 @@ TEST_F(HeroFloorsTest, EveryLiftStopOpensOntoAWalkableCorridor) {
             int floor = ypos + 62;
             for (int x = lift.x; x < lift.x + 48; ++x)
                 for (int y = floor - 4; y <= floor + 2; ++y)
-                    ASSERT_EQ(world::GroundPixel(x, y), world::groundKey4) << "lift at " << lift.x << ", floor " << floor;
+                    ASSERT_EQ(world::GroundPixel(x, y), world::groundKey4)
+                        << "lift at " << lift.x << ", floor " << floor;
             int boarded = 0;
             for (int side : {-1, 1}) {
                 Hero h{side < 0 ? lift.x - 80 : lift.x + 48 + 16, 0};
@@ -60,10 +61,12 @@ TEST_F(HeroFloorsTest, EveryCartTrackIsFloorWithHandlesOverIt) {
         for (int x = cart.xmin; x < cart.xmax + 64; ++x) {
             bool opening = world::GroundPixel(x, floor - 1) == world::groundKey4;
             EXPECT_TRUE(Walkable(x, floor) || opening) << "track at " << x << ", floor " << floor;
-            EXPECT_TRUE(world::GroundNotEmpty(x, floor) || opening) << "track at " << x << ", floor " << floor;
+            EXPECT_TRUE(world::GroundNotEmpty(x, floor) || opening)
+                << "track at " << x << ", floor " << floor;
         }
         int handles = 0;
-        for (int x = cart.xmin + 32; x <= cart.xmax + 32; ++x) handles += world::WalkPixel(x, cart.ypos + 5) == world::walkKey5;
+        for (int x = cart.xmin + 32; x <= cart.xmax + 32; ++x)
+            handles += world::WalkPixel(x, cart.ypos + 5) == world::walkKey5;
         EXPECT_GT(handles, 0) << "no handle over the track at floor " << floor;
     }
 }
@@ -74,7 +77,8 @@ TEST_F(HeroFloorsTest, EveryHandleHangsOverACartTrack) {
         for (int x = 0; x < 2048; ++x) {
             if (world::WalkPixel(x, y) != world::walkKey5 || x < 8) continue;
             bool over = std::any_of(carts.begin(), carts.end(), [&](const Cart& c) {
-                return x >= c.xmin + 32 && x <= c.xmax + 32 && world::WalkPixel(x, c.ypos + 5) == world::walkKey5;
+                return x >= c.xmin + 32 && x <= c.xmax + 32 &&
+                       world::WalkPixel(x, c.ypos + 5) == world::walkKey5;
             });
             ASSERT_TRUE(over) << "handle pixel (" << x << ", " << y << ")";
         }
@@ -86,7 +90,8 @@ std::vector<int> LadderFloors(const Rect& r) {
     std::vector<int> floors;
     int x = r.x + 19;
     for (int y = r.y - 8; y < std::min(768, r.y + r.h + 8); ++y)
-        if (world::WalkPixel(x, y - 1) == world::walkKey3 && world::WalkPixel(x, y) != world::walkKey3) floors.push_back(y);
+        if (world::WalkPixel(x, y - 1) == world::walkKey3 && world::WalkPixel(x, y) != world::walkKey3)
+            floors.push_back(y);
     return floors;
 }
 
@@ -153,7 +158,8 @@ TEST_F(HeroFloorsTest, EveryItemRestsOnOrJustAboveAFloor) {
             const Item& it = items[i];
             int x = it.x + 16;
             for (int y = it.y; y < it.y + 32; ++y)
-                EXPECT_FALSE(world::GroundSolid(x, y)) << "layout " << layout << " item " << i + 1 << " sunk at " << y;
+                EXPECT_FALSE(world::GroundSolid(x, y))
+                    << "layout " << layout << " item " << i + 1 << " sunk at " << y;
             int gap = 0;
             while (gap <= 6 && !world::GroundSolid(x, it.y + 32 + gap)) ++gap;
             EXPECT_LE(gap, 6) << "layout " << layout << " item " << i + 1 << " floats";

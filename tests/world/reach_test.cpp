@@ -99,7 +99,9 @@ TEST_F(ReachTest, EveryItemCanBeReachedFromTheStart) {
 
 // Presents travel at speed 2, the big present at 1 (Normal) and both at 3 (Easy).
 TEST_F(ReachTest, EveryPresentCanBeCarriedToTheWheelbarrow) {
-    auto carriedAt = [](const Item& it, int speed) { return it.type != 3 && (speed == 3 || speed == 3 - it.type); };
+    auto carriedAt = [](const Item& it, int speed) {
+        return it.type != 3 && (speed == 3 || speed == 3 - it.type);
+    };
     for (int speed : {1, 2, 3}) {
         std::vector<Hero> sources;
         for (int layout = 1; layout <= 4; ++layout)
@@ -127,7 +129,8 @@ TEST_F(ReachTest, TheWheelbarrowCanBePushedOutAtTheRightEndOfTheTopFloor) {
         bool out = false;
         for (const auto& entry : *fromStart) {
             Hero h = FromKey(entry.first);
-            if (out || !RectsOverlap({h.x + 28, h.y, 12, 64}, {barrowX, world::BarrowStartY, 10, 64})) continue;
+            if (out || !RectsOverlap({h.x + 28, h.y, 12, 64}, {barrowX, world::BarrowStartY, 10, 64}))
+                continue;
             if (h.y != world::BarrowStartY) continue;
             // Pushing: walking only, with the limit raised once every present is in.
             for (auto next = WalkRight(h, 3, {2020}); next && !out; next = WalkRight(*next, 3, {2020}))

@@ -1,4 +1,6 @@
 // LoadTerrain reads its keys from the legends; the queries compare with them.
+#include "world/terrain.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -6,7 +8,6 @@
 
 #include "assets/registry.h"
 #include "shell/platform/png_codec.h"
-#include "world/terrain.h"
 #include "world/terrain_state.h"
 
 namespace {
