@@ -8,8 +8,8 @@ namespace shell {
 // The window caption: "Snatchkin: The Yule Caper - v" and the game version.
 std::string WindowCaption();
 
-// Runs the start-up steps in order, the main menu, then the shut-down steps.
-// Returns when the program ends normally.
-void RunProgram();
+// Runs the start-up steps in order, the main menu and the shut-down steps,
+// then ends the program (platform::EndProgram); it does not return.
+[[noreturn]] void RunProgram();
 
 }  // namespace shell

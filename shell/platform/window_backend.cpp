@@ -1,0 +1,154 @@
+// The window back end.
+#include "shell/platform/window_backend.h"
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+
+#include "shell/platform/key_codes.h"
+
+namespace platform {
+namespace {
+
+// SDL numbers the middle button 2 and the right one 3; the game the other way round.
+int GameButton(Uint8 sdlButton) {
+    switch (sdlButton) {
+        case SDL_BUTTON_LEFT:
+            return 1;
+        case SDL_BUTTON_RIGHT:
+            return 2;
+        case SDL_BUTTON_MIDDLE:
+            return 3;
+        default:
+            return 0;
+    }
+}
+
+SDL_Renderer* CreateRenderer(SDL_Window* window) {
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    return renderer;
+}
+
+// Vertical sync paces the game only on a display that refreshes at 60 Hz.
+bool DisplayRefreshesAt60(SDL_Window* window) {
+    SDL_DisplayMode mode;
+    if (SDL_GetWindowDisplayMode(window, &mode) != 0) return false;
+    return mode.refresh_rate >= 59 && mode.refresh_rate <= 61;
+}
+
+}  // namespace
+
+WindowBackend::~WindowBackend() { Close(); }
+
+void WindowBackend::Close() {
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+    renderer_ = nullptr;
+    window_ = nullptr;
+}
+
+void WindowBackend::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    if (window_) SDL_SetWindowTitle(window_, caption_.c_str());
+}
+
+SDL_Renderer* WindowBackend::Open(int width, int height, bool fullScreen) {
+    if (!window_) {
+        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
+        window_ = SDL_CreateWindow(caption_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                                   height, SDL_WINDOW_HIDDEN);
+        if (!window_) return nullptr;
+        renderer_ = CreateRenderer(window_);
+        if (!renderer_) return nullptr;
+        SDL_RenderSetLogicalSize(renderer_, width, height);
+    }
+    // Full screen keeps the desktop's mode and scales the surface into it.
+    SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (!fullScreen) SDL_SetWindowSize(window_, width, height);
+    syncedToDisplay_ = fullScreen && DisplayRefreshesAt60(window_);
+    SDL_RenderSetVSync(renderer_, syncedToDisplay_ ? 1 : 0);
+    SDL_ShowWindow(window_);
+    return renderer_;
+}
+
+void WindowBackend::Present() {
+    if (renderer_) SDL_RenderPresent(renderer_);
+}
+
+void WindowBackend::PumpEvents(InputState& input) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+            case SDL_QUIT:
+                input.CloseClicked();
+                break;
+            case SDL_WINDOWEVENT:
+                if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
+                    event.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
+                    input.FocusChanged();
+                break;
+            case SDL_KEYDOWN:
+                input.KeyPressed(KeyCodeOfScancode(event.key.keysym.scancode), event.key.repeat != 0);
+                break;
+            case SDL_KEYUP:
+                input.KeyReleased(KeyCodeOfScancode(event.key.keysym.scancode));
+                break;
+            case SDL_MOUSEMOTION:  // already in surface pixels: the renderer scales mouse events
+                input.PointerMoved(event.motion.x, event.motion.y);
+                break;
+            case SDL_MOUSEBUTTONDOWN:
+                input.PointerMoved(event.button.x, event.button.y);
+                input.ButtonPressed(GameButton(event.button.button));
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void WindowBackend::WarpPointer(int x, int y) {
+    if (!window_ || !renderer_) return;
+    int wx = 0, wy = 0;
+    SDL_RenderLogicalToWindow(renderer_, static_cast<float>(x), static_cast<float>(y), &wx, &wy);
+    SDL_WarpMouseInWindow(window_, wx, wy);
+}
+
+void WindowBackend::SetIcon(const Pixels& icon) {
+    if (!window_ || icon.width == 0) return;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon.argb.data()),
+                                                              icon.width, icon.height, 32, icon.width * 4,
+                                                              SDL_PIXELFORMAT_ARGB8888);
+    if (!surface) return;
+    SDL_SetWindowIcon(window_, surface);
+    SDL_FreeSurface(surface);
+}
+
+Date WindowBackend::Today() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
+}
+
+void WindowBackend::End() {
+    Close();
+    SDL_Quit();
+    std::exit(0);
+}
+
+// Time since an arbitrary point (the machine's start), so that the seed taken
+// from it at start-up differs from run to run.
+std::int64_t WindowBackend::NowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void WindowBackend::SleepMs(int ms) {
+    if (ms > 0) SDL_Delay(static_cast<Uint32>(ms));
+}
+
+}  // namespace platform

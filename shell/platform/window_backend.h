@@ -1,0 +1,38 @@
+// The window back end: an SDL window with an accelerated renderer (software
+// when there is none) on a 1024 by 768 logical surface, real time, and the
+// keyboard and mouse.
+#pragma once
+
+#include "shell/platform/backend.h"
+
+struct SDL_Window;
+
+namespace platform {
+
+class WindowBackend : public Backend {
+public:
+    ~WindowBackend() override;
+
+    void SetCaption(const std::string& caption) override;
+    SDL_Renderer* Open(int width, int height, bool fullScreen) override;
+    bool Paces() const override { return !syncedToDisplay_; }
+    void Present() override;
+    void PumpEvents(InputState& input) override;
+    void WarpPointer(int x, int y) override;
+    void SetIcon(const Pixels& icon) override;
+    Date Today() override;
+    [[noreturn]] void End() override;
+
+    std::int64_t NowMs() override;
+    void SleepMs(int ms) override;
+
+private:
+    void Close();
+
+    std::string caption_;
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    bool syncedToDisplay_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,78 @@
+// The start-up sequence as a list of named steps, run in order. Steps owned by
+// other subsystems join the list where their number puts them.
+#include "shell/startup.h"
+
+#include <array>
+
+#include "assets/asset_table.h"
+#include "assets/registry.h"
+#include "shell/game_state.h"
+#include "shell/platform/platform.h"
+#include "shell/standin_main_screen.h"
+
+namespace shell {
+namespace {
+
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+constexpr int kRefresh = 60;
+constexpr int kAlphaBlend = 3;
+
+// Loads the pictures of the asset table in table order, from the entry at
+// `from` up to the next mask (or the end); returns where it stopped.
+std::size_t LoadPicturesFrom(std::size_t from) {
+    auto table = assets::AssetTable();
+    for (; from < table.size() && table[from].kind != assets::Kind::Mask; ++from) {
+        const auto& a = table[from];
+        if (a.kind == assets::Kind::Frames) platform::LoadFrames(a.name, a.cellWidth, a.cellHeight, 0, a.frames);
+        if (a.kind == assets::Kind::Picture) platform::LoadPicture(a.name);
+    }
+    return from;
+}
+
+// The level picture comes before the masks in the table.
+void LoadLevelPicture() { LoadPicturesFrom(0); }
+
+// Every picture after the masks, from the font on.
+void LoadRemainingPictures() {
+    auto table = assets::AssetTable();
+    std::size_t afterMasks = 0;
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (table[i].kind == assets::Kind::Mask) afterMasks = i + 1;
+    LoadPicturesFrom(afterMasks);
+}
+
+void SetCaption() { platform::SetWindowCaption(WindowCaption()); }
+void SeedFromClock() { platform::SeedRandom(platform::ClockMs()); }
+void OpenWindowedScreen() { platform::OpenScreen(kScreenWidth, kScreenHeight, false, kRefresh); }
+void SelectAlphaBlend() { platform::SelectBlend(kAlphaBlend); }
+
+struct Step {
+    const char* name;
+    void (*run)();
+};
+
+constexpr std::array kStartUp{
+    Step{"start values of the game state", ResetGameState},
+    Step{"register the embedded assets", assets::RegisterEmbeddedAssets},
+    Step{"window caption", SetCaption},
+    Step{"seed the generator", SeedFromClock},
+    Step{"level picture", LoadLevelPicture},
+    // The terrain masks and their colour keys load here.
+    Step{"remaining pictures", LoadRemainingPictures},
+    Step{"open the screen", OpenWindowedScreen},
+    Step{"window icon", platform::SetWindowIcon},
+    Step{"alpha blending", SelectAlphaBlend},
+    Step{"main menu", RunStandInMainScreen},
+};
+
+}  // namespace
+
+std::string WindowCaption() { return "Snatchkin: The Yule Caper - v" + std::string(GameVersion); }
+
+void RunProgram() {
+    for (const Step& step : kStartUp) step.run();
+    platform::EndProgram();
+}
+
+}  // namespace shell
