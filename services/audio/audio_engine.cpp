@@ -1,0 +1,34 @@
+// The audio system: a mixer and the back end that pulls it.
+#include "services/audio/audio_engine.h"
+
+#include "services/audio/mixer.h"
+#include "services/audio/output_device.h"
+
+namespace services::audio {
+
+AudioEngine::AudioEngine(int voices, Backend backend) : mixer_(std::make_unique<Mixer>(voices)) {
+    if (backend == Backend::Headless) return;
+    device_ = OpenSdlAudioDevice(*mixer_);
+    if (!device_) device_ = OpenSilentDevice(*mixer_);
+}
+
+// The device goes first: it stops pulling before the mixer goes away.
+AudioEngine::~AudioEngine() { device_.reset(); }
+
+std::optional<Channel> AudioEngine::Play(int index, std::shared_ptr<const SoundData> sound, bool loop,
+                                         float volume) {
+    return mixer_->Start(index, Decoder::Open(std::move(sound)), loop, volume);
+}
+
+void AudioEngine::SetVolume(Channel channel, float volume) { mixer_->SetVolume(channel, volume); }
+void AudioEngine::SetPaused(Channel channel, bool paused) { mixer_->SetPaused(channel, paused); }
+void AudioEngine::Stop(Channel channel) { mixer_->Stop(channel); }
+bool AudioEngine::IsPlaying(Channel channel) const { return mixer_->IsPlaying(channel); }
+int AudioEngine::OutputRate() const { return kOutputRate; }
+bool AudioEngine::HasDevice() const { return device_ && device_->IsSoundCard(); }
+
+void AudioEngine::MixInto(float* out, int frames) {
+    if (!device_) mixer_->MixInto(out, frames);
+}
+
+}  // namespace services::audio

@@ -1,0 +1,122 @@
+// Voice bookkeeping on both threads and the mix itself.
+#include "services/audio/mixer.h"
+
+#include <algorithm>
+
+namespace services::audio {
+
+Mixer::Mixer(int voices)
+    : issued_(static_cast<std::size_t>(std::max(voices, 0))),
+      voices_(issued_.size()),
+      ended_(new std::atomic<std::uint32_t>[issued_.size()]) {
+    for (std::size_t i = 0; i < issued_.size(); ++i) ended_[i].store(0);
+}
+
+Mixer::~Mixer() {
+    FreeRetired();
+    for (auto& v : voices_) delete v.decoder;
+    Command c;
+    while (commands_.Pop(c)) delete c.decoder;
+}
+
+bool Mixer::Valid(Channel channel) const {
+    return channel.index >= 0 && channel.index < static_cast<int>(issued_.size()) &&
+           issued_[channel.index].generation == channel.generation;
+}
+
+void Mixer::FreeRetired() {
+    Decoder* d = nullptr;
+    while (retired_.Pop(d)) delete d;
+}
+
+void Mixer::Send(const Command& command) {
+    FreeRetired();
+    // The mixing side drains the queue every callback; a full queue means the
+    // mix has stalled, and a lost volume or pause change is then the lesser harm.
+    commands_.Push(command);
+}
+
+std::optional<Channel> Mixer::Start(int index, std::unique_ptr<Decoder> decoder, bool loop, float volume) {
+    FreeRetired();
+    if (!decoder || index < 0 || index >= static_cast<int>(issued_.size())) return std::nullopt;
+    Channel channel{index, nextGeneration_++};
+    Command c{Op::Start, index, channel.generation, decoder.get(), loop, volume};
+    if (!commands_.Push(c)) return std::nullopt;
+    decoder.release();
+    issued_[index] = {channel.generation, false};
+    return channel;
+}
+
+void Mixer::SetVolume(Channel channel, float volume) {
+    if (Valid(channel)) Send({Op::Volume, channel.index, channel.generation, nullptr, false, volume});
+}
+
+void Mixer::SetPaused(Channel channel, bool paused) {
+    if (Valid(channel)) Send({Op::Pause, channel.index, channel.generation, nullptr, paused, 0.0f});
+}
+
+void Mixer::Stop(Channel channel) {
+    if (!Valid(channel)) return;
+    issued_[channel.index].stopped = true;
+    Send({Op::Stop, channel.index, channel.generation, nullptr, false, 0.0f});
+}
+
+bool Mixer::IsPlaying(Channel channel) const {
+    return Valid(channel) && !issued_[channel.index].stopped &&
+           ended_[channel.index].load(std::memory_order_acquire) != channel.generation;
+}
+
+void Mixer::Retire(Voice& voice) {
+    // The queue holds more than the commands that can be in flight, so this
+    // push cannot fail.
+    if (voice.decoder) retired_.Push(voice.decoder);
+    voice.decoder = nullptr;
+}
+
+void Mixer::Apply(const Command& c) {
+    Voice& v = voices_[c.index];
+    if (c.op == Op::Start) {
+        Retire(v);
+        v = Voice{c.decoder, c.generation, c.flag, false, c.volume,
+                  static_cast<double>(c.decoder->Rate()) / kOutputRate};
+        if (!v.decoder->Next(v.a[0], v.a[1], v.loop) || !v.decoder->Next(v.b[0], v.b[1], v.loop)) {
+            ended_[c.index].store(v.generation, std::memory_order_release);
+            Retire(v);
+        }
+        return;
+    }
+    if (v.generation != c.generation || !v.decoder) return;
+    if (c.op == Op::Stop) Retire(v);
+    if (c.op == Op::Volume) v.volume = c.volume;
+    if (c.op == Op::Pause) v.paused = c.flag;
+}
+
+void Mixer::MixVoice(Voice& v, int index, float* out, int frames) {
+    for (int i = 0; i < frames; ++i) {
+        float t = static_cast<float>(v.frac);
+        out[2 * i] += (v.a[0] + (v.b[0] - v.a[0]) * t) * v.volume;
+        out[2 * i + 1] += (v.a[1] + (v.b[1] - v.a[1]) * t) * v.volume;
+        for (v.frac += v.step; v.frac >= 1.0; v.frac -= 1.0) {
+            v.a[0] = v.b[0];
+            v.a[1] = v.b[1];
+            if (!v.decoder->Next(v.b[0], v.b[1], v.loop)) {
+                ended_[index].store(v.generation, std::memory_order_release);
+                Retire(v);
+                return;
+            }
+        }
+    }
+}
+
+void Mixer::MixInto(float* out, int frames) {
+    Command c;
+    while (commands_.Pop(c)) Apply(c);
+    std::fill(out, out + 2 * frames, 0.0f);
+    for (std::size_t i = 0; i < voices_.size(); ++i) {
+        Voice& v = voices_[i];
+        if (v.decoder && !v.paused) MixVoice(v, static_cast<int>(i), out, frames);
+    }
+    for (int i = 0; i < 2 * frames; ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
+}
+
+}  // namespace services::audio
