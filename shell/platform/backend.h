@@ -31,8 +31,9 @@ public:
     virtual void Present() = 0;
     // Takes in pending events; called by every input query.
     virtual void PumpEvents(InputState& input) = 0;
-    // ClearKeys was called.
-    virtual void KeysCleared() {}
+    // ClearKeys is about to clear the input state: input that happened before
+    // it must be taken in now so that the clear covers it.
+    virtual void BeforeClearKeys(InputState& input) = 0;
     // Full screen moves the pointer to the centre of the surface.
     virtual void WarpPointer(int x, int y) = 0;
     virtual void SetIcon(const Pixels& icon) = 0;

@@ -9,6 +9,7 @@ namespace platform {
 struct Glyph {
     int frame;
     int x, y;
+    bool operator==(const Glyph&) const = default;
 };
 
 // The glyphs of the text in order; spaces draw nothing and are left out.

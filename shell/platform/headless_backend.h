@@ -50,7 +50,8 @@ public:
     bool Paces() const override { return true; }
     void Present() override;
     void PumpEvents(InputState& input) override;
-    void KeysCleared() override { pollsSinceMark_ = 0; }
+    // Script steps not yet applied stay pending: they come after the clear.
+    void BeforeClearKeys(InputState&) override { pollsSinceMark_ = 0; }
     void WarpPointer(int, int) override {}
     void SetIcon(const Pixels& icon) override { icon_ = icon; }
     Date Today() override { return config_.today; }

@@ -245,9 +245,9 @@ bool KeyIsDown(int key) {
 }
 
 void ClearKeys() {
-    // Events still pending happened before the clear, so they are cleared too.
-    Pumped().KeysCleared();
-    TheLayer().input.ClearKeys();
+    auto& layer = TheLayer();
+    CurrentBackend().BeforeClearKeys(layer.input);
+    layer.input.ClearKeys();
 }
 
 int PointerX() {

@@ -18,6 +18,7 @@ public:
     bool Paces() const override { return !syncedToDisplay_; }
     void Present() override;
     void PumpEvents(InputState& input) override;
+    void BeforeClearKeys(InputState& input) override { PumpEvents(input); }
     void WarpPointer(int x, int y) override;
     void SetIcon(const Pixels& icon) override;
     Date Today() override;

@@ -1,0 +1,71 @@
+// Byte files: little-endian integers and text lines.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "shell/platform/files.h"
+
+namespace {
+
+class FilesTest : public ::testing::Test {
+protected:
+    std::string path = (std::filesystem::temp_directory_path() /
+                        ("snatchkin_files_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())))
+                           .string();
+    void TearDown() override { std::filesystem::remove(path); }
+
+    void WriteBytes(std::string_view bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+    std::string ReadBytes() {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+};
+
+TEST_F(FilesTest, ReadTextLineDropsCarriageReturnsAndEndsEmpty) {
+    WriteBytes("abc\r\ndef");
+    auto file = platform::OpenReadFile(path);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(platform::ReadTextLine(*file), "abc");
+    EXPECT_EQ(platform::ReadTextLine(*file), "def");
+    EXPECT_EQ(platform::ReadTextLine(*file), "");
+}
+
+TEST_F(FilesTest, ReadTextLineStopsAtZeroByteAndKeepsHighBytes) {
+    WriteBytes(std::string("a\xE9\0b\n", 5));
+    auto file = platform::OpenReadFile(path);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(platform::ReadTextLine(*file), "a\xE9");
+    EXPECT_EQ(platform::ReadTextLine(*file), "b");
+}
+
+TEST_F(FilesTest, Int32IsLittleEndianSignedAndShortReadsFail) {
+    {
+        auto file = platform::OpenWriteFile(path);
+        ASSERT_TRUE(file);
+        platform::WriteInt32(*file, -2);
+        platform::WriteInt32(*file, 0x01020304);
+        platform::WriteTextLine(*file, "Santa");
+        platform::CloseFile(*file);
+    }
+    EXPECT_EQ(ReadBytes(), std::string("\xFE\xFF\xFF\xFF\x04\x03\x02\x01Santa\r\n", 15));
+    auto file = platform::OpenReadFile(path);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(platform::ReadInt32(*file), -2);
+    EXPECT_EQ(platform::ReadInt32(*file), 0x01020304);
+    EXPECT_EQ(platform::ReadTextLine(*file), "Santa");
+    EXPECT_EQ(platform::ReadInt32(*file), std::nullopt);
+
+    WriteBytes("\x01\x02\x03");
+    auto shortFile = platform::OpenReadFile(path);
+    EXPECT_EQ(platform::ReadInt32(*shortFile), std::nullopt);
+}
+
+TEST_F(FilesTest, MissingFileOpensAsNothing) {
+    EXPECT_FALSE(platform::OpenReadFile(path + ".missing"));
+    EXPECT_FALSE(platform::OpenWriteFile("/nonexistent-dir/x"));
+}
+
+}  // namespace
