@@ -1,6 +1,8 @@
 // The audio system: a mixer and the back end that pulls it.
 #include "services/audio/audio_engine.h"
 
+#include <algorithm>
+
 #include "services/audio/mixer.h"
 #include "services/audio/output_device.h"
 
@@ -17,10 +19,12 @@ AudioEngine::~AudioEngine() { device_.reset(); }
 
 std::optional<Channel> AudioEngine::Play(int index, std::shared_ptr<const SoundData> sound, bool loop,
                                          float volume) {
-    return mixer_->Start(index, Decoder::Open(std::move(sound)), loop, volume);
+    return mixer_->Start(index, Decoder::Open(std::move(sound)), loop, std::clamp(volume, 0.0f, 1.0f));
 }
 
-void AudioEngine::SetVolume(Channel channel, float volume) { mixer_->SetVolume(channel, volume); }
+void AudioEngine::SetVolume(Channel channel, float volume) {
+    mixer_->SetVolume(channel, std::clamp(volume, 0.0f, 1.0f));
+}
 void AudioEngine::SetPaused(Channel channel, bool paused) { mixer_->SetPaused(channel, paused); }
 void AudioEngine::Stop(Channel channel) { mixer_->Stop(channel); }
 bool AudioEngine::IsPlaying(Channel channel) const { return mixer_->IsPlaying(channel); }

@@ -25,6 +25,7 @@ public:
     AudioEngine(const AudioEngine&) = delete;
     AudioEngine& operator=(const AudioEngine&) = delete;
 
+    // Volumes are factors, held to 0.0 .. 1.0.
     // Starts the sound on voice `index`, replacing what it played; no channel
     // when the index is out of range or the stream cannot be opened.
     std::optional<Channel> Play(int index, std::shared_ptr<const SoundData> sound, bool loop, float volume);
