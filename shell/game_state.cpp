@@ -21,7 +21,7 @@ void ResetGameState() {
     SoundOn = 1;
     MusicOn = 1;
     FullScreen = 0;
-    KeyLeft = 37;   // cursor keys
+    KeyLeft = 37;  // cursor keys
     KeyRight = 39;
     KeyUp = 38;
     KeyDown = 40;

@@ -8,11 +8,11 @@
 namespace shell {
 
 // Settings values.
-extern int Difficulty;    // 1 Easy, 2 Normal; every run starts at Normal
-extern int SoundOn;       // sound effects on (1) / off (0)
-extern int MusicOn;       // music on (1) / off (0)
-extern int FullScreen;    // 1 full screen, 0 window (the options menu's tick)
-extern int KeyLeft;       // the redefinable control keys
+extern int Difficulty;  // 1 Easy, 2 Normal; every run starts at Normal
+extern int SoundOn;     // sound effects on (1) / off (0)
+extern int MusicOn;     // music on (1) / off (0)
+extern int FullScreen;  // 1 full screen, 0 window (the options menu's tick)
+extern int KeyLeft;     // the redefinable control keys
 extern int KeyRight;
 extern int KeyUp;
 extern int KeyDown;

@@ -65,7 +65,8 @@ HeadlessResult RunHeadless(const HeadlessRun& run) {
     fs::path captureDir = run.captureDir.empty() ? fs::path() : fs::absolute(run.captureDir);
     std::string writeError;
     config.onCapture = [&](int frame, platform::Pixels picture) {
-        if (!captureDir.empty() && !platform::WritePngRgb(picture, (captureDir / CaptureFileName(frame)).string()))
+        if (!captureDir.empty() &&
+            !platform::WritePngRgb(picture, (captureDir / CaptureFileName(frame)).string()))
             writeError = "could not write " + (captureDir / CaptureFileName(frame)).string();
         result.frameCaptures[frame] = std::move(picture);
     };
@@ -75,7 +76,8 @@ HeadlessResult RunHeadless(const HeadlessRun& run) {
     platform::HeadlessBackend& headless = *backend;
     platform::InstallBackend(std::move(backend));
     try {
-        RunIn(run.workDir, run.program ? run.program : [] { RunProgram(); });
+        RunIn(
+            run.workDir, run.program ? run.program : [] { RunProgram(); });
         result.end = End::ProgramEnded;
         result.message = "the program ended";
     } catch (const platform::RunStopped& stop) {

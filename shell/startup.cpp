@@ -24,7 +24,8 @@ std::size_t LoadPicturesFrom(std::size_t from) {
     auto table = assets::AssetTable();
     for (; from < table.size() && table[from].kind != assets::Kind::Mask; ++from) {
         const auto& a = table[from];
-        if (a.kind == assets::Kind::Frames) platform::LoadFrames(a.name, a.cellWidth, a.cellHeight, 0, a.frames);
+        if (a.kind == assets::Kind::Frames)
+            platform::LoadFrames(a.name, a.cellWidth, a.cellHeight, 0, a.frames);
         if (a.kind == assets::Kind::Picture) platform::LoadPicture(a.name);
     }
     return from;

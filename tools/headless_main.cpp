@@ -74,14 +74,22 @@ int main(int argc, char** argv) {
         if (i + 1 >= argc) return Fail("missing value after " + option);
         std::string value = argv[++i];
         bool ok = true;
-        if (option == "--seed") ok = ReadNumber(value, run.seed);
-        else if (option == "--script") ok = ReadFile(value, run.script);
-        else if (option == "--frames") ok = ReadNumber(value, run.frameLimit) && run.frameLimit > 0;
-        else if (option == "--dir") run.workDir = value;
-        else if (option == "--capture") ok = ReadFrameList(value, run.captures);
-        else if (option == "--capture-dir") run.captureDir = value;
-        else if (option == "--dump") dumpPath = value;
-        else return Fail("unknown option " + option);
+        if (option == "--seed")
+            ok = ReadNumber(value, run.seed);
+        else if (option == "--script")
+            ok = ReadFile(value, run.script);
+        else if (option == "--frames")
+            ok = ReadNumber(value, run.frameLimit) && run.frameLimit > 0;
+        else if (option == "--dir")
+            run.workDir = value;
+        else if (option == "--capture")
+            ok = ReadFrameList(value, run.captures);
+        else if (option == "--capture-dir")
+            run.captureDir = value;
+        else if (option == "--dump")
+            dumpPath = value;
+        else
+            return Fail("unknown option " + option);
         if (!ok) return Fail("bad value for " + option + ": " + value);
     }
 

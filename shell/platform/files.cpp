@@ -38,7 +38,8 @@ std::optional<File> OpenWriteFile(std::string_view path) { return Open(path, "wb
 std::optional<std::int32_t> ReadInt32(File& file) {
     unsigned char bytes[4];
     if (!file.Handle() || std::fread(bytes, 1, 4, file.Handle()) != 4) return std::nullopt;
-    std::uint32_t value = bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+    std::uint32_t value =
+        bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
     return static_cast<std::int32_t>(value);
 }
 

@@ -17,8 +17,10 @@ void FramePacer::Wait(Clock& clock) {
     }
     std::int64_t now = clock.NowMs();
     std::int64_t wait = targetMs_ - now;
-    if (wait > 0) clock.SleepMs(static_cast<int>(wait));
-    else targetMs_ = now;
+    if (wait > 0)
+        clock.SleepMs(static_cast<int>(wait));
+    else
+        targetMs_ = now;
 }
 
 }  // namespace platform

@@ -24,7 +24,7 @@ public:
 
 private:
     static constexpr int kFps = 60;
-    static constexpr int kWholeMs = 1000 / kFps;              // 16
+    static constexpr int kWholeMs = 1000 / kFps;               // 16
     static constexpr int kRemainder = 1000 - kWholeMs * kFps;  // 40
     std::int64_t targetMs_ = 0;
     int accumulator_ = 0;

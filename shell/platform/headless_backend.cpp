@@ -96,8 +96,8 @@ void HeadlessBackend::Stall(const std::string& why) const {
                                     std::to_string(config_.script.steps[nextStep_].line) + ") is not due"
                               : "the script is used up";
     throw RunStopped(RunStopped::Reason::Stalled, "stalled after frame " + std::to_string(frame_) +
-                                                      ": the game waited " + why + " without drawing a frame and " +
-                                                      pending);
+                                                      ": the game waited " + why +
+                                                      " without drawing a frame and " + pending);
 }
 
 void HeadlessBackend::End() { throw RunStopped(RunStopped::Reason::ProgramEnded, "the program ended"); }
@@ -110,8 +110,9 @@ Pixels HeadlessBackend::Capture() const {
     picture.height = surface_->h;
     picture.argb.resize(static_cast<std::size_t>(picture.width) * picture.height);
     for (int y = 0; y < picture.height; ++y) {
-        auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(surface_->pixels) +
-                                                           static_cast<std::ptrdiff_t>(y) * surface_->pitch);
+        auto* row =
+            reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(surface_->pixels) +
+                                                   static_cast<std::ptrdiff_t>(y) * surface_->pitch);
         for (int x = 0; x < picture.width; ++x) picture.At(x, y) = row[x] | 0xFF000000u;
     }
     return picture;

@@ -17,12 +17,12 @@ struct SDL_Surface;
 namespace platform {
 
 struct HeadlessConfig {
-    std::int64_t startMs = 0;   // the virtual clock at the start
+    std::int64_t startMs = 0;  // the virtual clock at the start
     InputScript script;
-    int frameLimit = 0;         // stop after this many frames; 0 for no limit
-    std::set<int> captures;     // frame numbers, 0 the first frame shown
+    int frameLimit = 0;      // stop after this many frames; 0 for no limit
+    std::set<int> captures;  // frame numbers, 0 the first frame shown
     std::function<void(int frame, Pixels picture)> onCapture;
-    Date today{24, 12, 2026};   // what TodayText answers
+    Date today{24, 12, 2026};  // what TodayText answers
 };
 
 // Why a headless run stopped before the program ended.
@@ -81,8 +81,8 @@ private:
     std::int64_t nowMs_;
     int frame_ = 0;
     std::size_t nextStep_ = 0;
-    int lastStepFrame_ = 0;     // the frame at which the previous step was applied
-    int pollsSinceMark_ = 0;    // since the last frame, ClearKeys or applied step
+    int lastStepFrame_ = 0;   // the frame at which the previous step was applied
+    int pollsSinceMark_ = 0;  // since the last frame, ClearKeys or applied step
     int pollsSinceFrame_ = 0;
     std::int64_t lastFrameMs_;
 };

@@ -41,7 +41,8 @@ bool FramesOverlap(const LoadedImage& a, int xa, int ya, int frameA, const Loade
     int top = std::max(ya, yb), bottom = std::min(ya + ca.height, yb + cb.height);
     for (int y = top; y < bottom; ++y)
         for (int x = left; x < right; ++x)
-            if (a.OpaqueAt(ca.x + x - xa, ca.y + y - ya) && b.OpaqueAt(cb.x + x - xb, cb.y + y - yb)) return true;
+            if (a.OpaqueAt(ca.x + x - xa, ca.y + y - ya) && b.OpaqueAt(cb.x + x - xb, cb.y + y - yb))
+                return true;
     return false;
 }
 

@@ -20,8 +20,8 @@ struct Cell {
 
 struct LoadedImage {
     std::string name;
-    Pixels pixels;               // pure black already made transparent (alpha 0)
-    std::vector<bool> opaque;    // per picture pixel
+    Pixels pixels;             // pure black already made transparent (alpha 0)
+    std::vector<bool> opaque;  // per picture pixel
     int cellWidth = 0, cellHeight = 0, columns = 0;
     int firstFrame = 0, frameCount = 0;
     SDL_Texture* texture = nullptr;

@@ -10,9 +10,22 @@ namespace platform {
 namespace {
 
 constexpr std::array<std::pair<std::string_view, int>, 16> kKeyNames{{
-    {"Backspace", 8}, {"Tab", 9},     {"Enter", 13},   {"Escape", 27},  {"Space", 32},  {"Left", 37},
-    {"Up", 38},       {"Right", 39},  {"Down", 40},    {"LShift", 160}, {"RShift", 161}, {"LCtrl", 162},
-    {"RCtrl", 163},   {"LAlt", 164},  {"RAlt", 165},   {"Delete", 46},
+    {"Backspace", 8},
+    {"Tab", 9},
+    {"Enter", 13},
+    {"Escape", 27},
+    {"Space", 32},
+    {"Left", 37},
+    {"Up", 38},
+    {"Right", 39},
+    {"Down", 40},
+    {"LShift", 160},
+    {"RShift", 161},
+    {"LCtrl", 162},
+    {"RCtrl", 163},
+    {"LAlt", 164},
+    {"RAlt", 165},
+    {"Delete", 46},
 }};
 
 bool ReadInt(std::string_view word, int& value) {
@@ -65,7 +78,8 @@ bool ParseLine(std::vector<std::string>& words, ScriptStep& step, std::string& p
     step.action = info->action;
     ++at;
     if (words.size() - at != static_cast<std::size_t>(info->arguments)) {
-        problem = "'" + std::string(info->word) + "' takes " + std::to_string(info->arguments) + " argument(s)";
+        problem =
+            "'" + std::string(info->word) + "' takes " + std::to_string(info->arguments) + " argument(s)";
         return false;
     }
     bool isKey = info->action == ScriptStep::Action::Press || info->action == ScriptStep::Action::Release ||

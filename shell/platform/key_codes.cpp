@@ -17,11 +17,10 @@ struct Run {
 };
 
 constexpr std::array kRuns{
-    Run{SDL_SCANCODE_A, 26, 65},   // A-Z
-    Run{SDL_SCANCODE_1, 9, 49},    // 1-9 (0 comes after 9 in scancodes)
-    Run{SDL_SCANCODE_F1, 12, 112}, // F1-F12
-    Run{SDL_SCANCODE_F13, 12, 124},
-    Run{SDL_SCANCODE_KP_1, 9, 97}, // Numpad 1-9
+    Run{SDL_SCANCODE_A, 26, 65},                                    // A-Z
+    Run{SDL_SCANCODE_1, 9, 49},                                     // 1-9 (0 comes after 9 in scancodes)
+    Run{SDL_SCANCODE_F1, 12, 112},                                  // F1-F12
+    Run{SDL_SCANCODE_F13, 12, 124}, Run{SDL_SCANCODE_KP_1, 9, 97},  // Numpad 1-9
 };
 
 constexpr std::array<std::pair<SDL_Scancode, int>, 50> kSingles{{
@@ -81,7 +80,8 @@ constexpr std::array<std::pair<SDL_Scancode, int>, 50> kSingles{{
 
 int KeyCodeOfScancode(int scancode) {
     for (const auto& run : kRuns)
-        if (scancode >= run.first && scancode < run.first + run.count) return run.firstCode + scancode - run.first;
+        if (scancode >= run.first && scancode < run.first + run.count)
+            return run.firstCode + scancode - run.first;
     for (const auto& [code, key] : kSingles)
         if (scancode == code) return key;
     return -1;

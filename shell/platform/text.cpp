@@ -63,9 +63,13 @@ std::string MapBytes(std::string_view text, Change change) {
 
 }  // namespace
 
-std::string TextUpper(std::string_view text) { return MapBytes(text, [](int c) { return std::toupper(c); }); }
+std::string TextUpper(std::string_view text) {
+    return MapBytes(text, [](int c) { return std::toupper(c); });
+}
 
-std::string TextLower(std::string_view text) { return MapBytes(text, [](int c) { return std::tolower(c); }); }
+std::string TextLower(std::string_view text) {
+    return MapBytes(text, [](int c) { return std::tolower(c); });
+}
 
 std::string IntText(int value) { return std::to_string(value); }
 
@@ -75,8 +79,8 @@ std::string DateText(int day, int month, int year) {
     static constexpr std::array<const char*, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     char out[32];
-    std::snprintf(out, sizeof out, "%02d %s %04d", day, kMonths[static_cast<std::size_t>(std::clamp(month, 1, 12) - 1)],
-                  year);
+    std::snprintf(out, sizeof out, "%02d %s %04d", day,
+                  kMonths[static_cast<std::size_t>(std::clamp(month, 1, 12) - 1)], year);
     return out;
 }
 

@@ -119,9 +119,9 @@ void WindowBackend::WarpPointer(int x, int y) {
 
 void WindowBackend::SetIcon(const Pixels& icon) {
     if (!window_ || icon.width == 0) return;
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon.argb.data()),
-                                                              icon.width, icon.height, 32, icon.width * 4,
-                                                              SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon.argb.data()), icon.width,
+                                           icon.height, 32, icon.width * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!surface) return;
     SDL_SetWindowIcon(window_, surface);
     SDL_FreeSurface(surface);

@@ -119,14 +119,15 @@ struct CollideCase {
 
 TEST_F(DrawingTest, FramesCollideOnOpaquePixelsOnly) {
     const CollideCase cases[] = {
-        {0, 0, 1, 1, 0, 1, true},    // white rows overlap at x 1
-        {0, 0, 1, 0, 1, 1, false},   // B's white row lies over A's black row
-        {0, 0, 0, 0, 0, 1, false},   // A is all black
-        {0, 0, 1, 2, 0, 1, false},   // boxes only touch
-        {0, 0, 1, 0, 0, 5, false},   // B has no frame 5
+        {0, 0, 1, 1, 0, 1, true},   // white rows overlap at x 1
+        {0, 0, 1, 0, 1, 1, false},  // B's white row lies over A's black row
+        {0, 0, 0, 0, 0, 1, false},  // A is all black
+        {0, 0, 1, 2, 0, 1, false},  // boxes only touch
+        {0, 0, 1, 0, 0, 5, false},  // B has no frame 5
     };
     for (const auto& c : cases)
-        EXPECT_EQ(platform::FramesCollide(sheet, c.xa, c.ya, c.frameA, sheet, c.xb, c.yb, c.frameB), c.collide)
+        EXPECT_EQ(platform::FramesCollide(sheet, c.xa, c.ya, c.frameA, sheet, c.xb, c.yb, c.frameB),
+                  c.collide)
             << "A frame " << c.frameA << " at " << c.xa << "," << c.ya << "; B frame " << c.frameB << " at "
             << c.xb << "," << c.yb;
     EXPECT_TRUE(platform::FramesCollide("test\\grey.png", 0, 0, 0, "test\\sheet.png", -1, 0, 1));

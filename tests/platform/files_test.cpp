@@ -1,4 +1,6 @@
 // Byte files: little-endian integers and text lines.
+#include "shell/platform/files.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -6,15 +8,14 @@
 #include <fstream>
 #include <iterator>
 
-#include "shell/platform/files.h"
-
 namespace {
 
 class FilesTest : public ::testing::Test {
 protected:
-    std::string path = (std::filesystem::temp_directory_path() /
-                        ("snatchkin_files_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())))
-                           .string();
+    std::string path =
+        (std::filesystem::temp_directory_path() /
+         ("snatchkin_files_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())))
+            .string();
     void TearDown() override { std::filesystem::remove(path); }
 
     void WriteBytes(std::string_view bytes) { std::ofstream(path, std::ios::binary) << bytes; }

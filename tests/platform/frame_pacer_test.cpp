@@ -1,9 +1,9 @@
 // Frame pacing on a fake clock.
+#include "shell/platform/frame_pacer.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "shell/platform/frame_pacer.h"
 
 namespace {
 

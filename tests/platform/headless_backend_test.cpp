@@ -1,10 +1,11 @@
 // The headless back end: virtual time, scripted input at frames and in waits
 // that draw no frames, and runs that cannot hang.
+#include "shell/platform/headless_backend.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "shell/platform/headless_backend.h"
 #include "shell/platform/platform.h"
 #include "shell/platform/state_registry.h"
 
@@ -42,7 +43,9 @@ TEST_F(HeadlessTest, VirtualClockMovesOnlyByPacingAndWaits) {
 }
 
 TEST_F(HeadlessTest, StepsApplyAtTheirFrames) {
-    Start("at 2 press Left\nafter 2 release Left\nat 5 tap Escape\nat 5 move 100 200\nat 5 click 1\nat 6 close\n");
+    Start(
+        "at 2 press Left\nafter 2 release Left\nat 5 tap Escape\nat 5 move 100 200\nat 5 click 1\nat 6 "
+        "close\n");
     std::vector<bool> held;
     for (int frame = 0; frame < 5; ++frame) {
         held.push_back(platform::KeyIsDown(37));
@@ -100,8 +103,7 @@ TEST_F(HeadlessTest, AWaitWithNothingLeftInTheScriptStalls) {
 
 TEST_F(HeadlessTest, WaitingOnTheClockAloneStallsToo) {
     Start("");
-    EXPECT_THROW(
-        for (;;) platform::WaitMs(100), RunStopped);
+    EXPECT_THROW(for (;;) platform::WaitMs(100), RunStopped);
 }
 
 TEST_F(HeadlessTest, FrameLimitStopsTheRun) {
@@ -141,14 +143,15 @@ struct BadLine {
 
 TEST(InputScript, RejectsLinesItCannotRead) {
     const BadLine cases[] = {
-        {"at x tap A", "frame count"},  {"soon tap A", "starts with"}, {"at 1 jump", "unknown action"},
-        {"at 1 tap Nope", "unknown key"}, {"at 1 move 3", "takes 2"},   {"idle click 4", "button"},
-        {"at 1", "missing action"},      {"at -1 tap A", "frame count"},
+        {"at x tap A", "frame count"},    {"soon tap A", "starts with"},  {"at 1 jump", "unknown action"},
+        {"at 1 tap Nope", "unknown key"}, {"at 1 move 3", "takes 2"},     {"idle click 4", "button"},
+        {"at 1", "missing action"},       {"at -1 tap A", "frame count"},
     };
     for (const auto& c : cases) {
         platform::InputScript script;
         std::string error;
-        EXPECT_FALSE(platform::ParseInputScript(std::string("# fine\n\n") + c.script, script, error)) << c.script;
+        EXPECT_FALSE(platform::ParseInputScript(std::string("# fine\n\n") + c.script, script, error))
+            << c.script;
         EXPECT_NE(error.find("line 3"), std::string::npos) << error;
         EXPECT_NE(error.find(c.problem), std::string::npos) << error;
     }

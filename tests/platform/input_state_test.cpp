@@ -1,7 +1,7 @@
 // Key and button bookkeeping: hits, held flags, ClearKeys and focus changes.
-#include <gtest/gtest.h>
-
 #include "shell/platform/input_state.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

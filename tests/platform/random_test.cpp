@@ -1,9 +1,9 @@
 // The Park-Miller generator: states, draws and the bounds of RandomInt/RandomReal.
+#include "shell/platform/random.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
-
-#include "shell/platform/random.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Text helpers.
-#include <gtest/gtest.h>
-
 #include "shell/platform/text.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,10 +1,11 @@
 // Headless runs of the real program and of small programs on the layer.
+#include "shell/headless_run.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "shell/game_state.h"
-#include "shell/headless_run.h"
 #include "shell/platform/headless_backend.h"
 #include "shell/platform/platform.h"
 #include "shell/platform/state_registry.h"
@@ -26,7 +27,8 @@ class HeadlessRunTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
-              ("snatchkin_headless_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("snatchkin_headless_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -168,7 +170,8 @@ TEST(StateDump, ListsFollowTheValuesWithTheirObjectsFields) {
     }();
     (void)registered;
     std::string dump = platform::DumpState();
-    auto lists = dump.find("testcarts.count=2\ntestcarts[0].xpos=84\ntestcarts[0].ypos=300\ntestcarts[1].xpos=1\n");
+    auto lists =
+        dump.find("testcarts.count=2\ntestcarts[0].xpos=84\ntestcarts[0].ypos=300\ntestcarts[1].xpos=1\n");
     EXPECT_NE(lists, std::string::npos) << dump;
     EXPECT_LT(dump.find("TuneName="), lists);
 }

@@ -28,7 +28,8 @@ TEST(HeadlessTool, WritesTheFirstFrameAndTheDump) {
     fs::create_directories(dir / "game");
     std::ofstream(dir / "script.txt") << "# leave the main screen\nat 2 tap Escape\n";
     std::string paths = " --script " + (dir / "script.txt").string() + " --dir " + (dir / "game").string() +
-                        " --capture 0-1 --capture-dir " + dir.string() + " --dump " + (dir / "dump.txt").string();
+                        " --capture 0-1 --capture-dir " + dir.string() + " --dump " +
+                        (dir / "dump.txt").string();
     ASSERT_EQ(RunTool("--seed 7" + paths), 0);
 
     auto png = ReadAll(dir / "frame-000000.png");

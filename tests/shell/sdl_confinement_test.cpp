@@ -22,10 +22,12 @@ TEST(SdlConfinement, OnlyThePlatformLayerAndTheAudioDeviceIncludeSdl) {
             continue;
         }
         auto ext = it->path().extension();
-        if (!it->is_regular_file() || (ext != ".h" && ext != ".cpp" && ext != ".hpp" && ext != ".cc")) continue;
+        if (!it->is_regular_file() || (ext != ".h" && ext != ".cpp" && ext != ".hpp" && ext != ".cc"))
+            continue;
         ++scanned;
         std::string relText = rel.generic_string();
-        if (relText.starts_with("shell/platform/") || relText == "services/audio/sdl_audio_device.cpp") continue;
+        if (relText.starts_with("shell/platform/") || relText == "services/audio/sdl_audio_device.cpp")
+            continue;
         std::ifstream in(it->path());
         for (std::string line; std::getline(in, line);)
             if (std::regex_search(line, include)) offenders.push_back(relText + ": " + line);
