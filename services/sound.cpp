@@ -88,7 +88,8 @@ int Sound::Play(std::string_view name, int loop) {
     if (s->isplay == 1 && loop == 1) return 0;
     s->Loop = loop;
     s->channel.reset();
-    if (AudioSystem) s->channel = AudioSystem->Play(s->ChannelNr, s->soundFX, loop == 1, MasterVolume * s->cvolume);
+    if (AudioSystem)
+        s->channel = AudioSystem->Play(s->ChannelNr, s->soundFX, loop == 1, MasterVolume * s->cvolume);
     s->isplay = 1;
     return 0;
 }

@@ -40,12 +40,12 @@ public:
 
     std::shared_ptr<const audio::SoundData> soundFX;  // the decodable file
     std::optional<audio::Channel> channel;            // the latest start's voice
-    int Loop = 0;                                      // loop argument of the latest start
-    std::string FX;                                    // registered name, lower case
-    int ChannelNr = 0;                                 // fixed voice index
-    int isplay = 0;                                    // 1 after start/resume, 0 after stop/pause
-    int count = 0;                                     // zeroed by Stop; read nowhere
-    float cvolume = 1.0f;                              // own volume factor, 0.0 to 1.0
+    int Loop = 0;                                     // loop argument of the latest start
+    std::string FX;                                   // registered name, lower case
+    int ChannelNr = 0;                                // fixed voice index
+    int isplay = 0;                                   // 1 after start/resume, 0 after stop/pause
+    int count = 0;                                    // zeroed by Stop; read nowhere
+    float cvolume = 1.0f;                             // own volume factor, 0.0 to 1.0
 };
 
 }  // namespace services

@@ -8,6 +8,9 @@ namespace {
 
 using W = Wave;
 
+// The tables keep a tone to a line or two, which reads better than one field per line.
+// clang-format off
+
 // Menu move: a short two-step pulse blip.
 constexpr Tone kBlip[] = {
     {.wave = W::Pulse, .start = 0.0, .length = 0.07, .freq = 988, .gain = 0.5, .release = 0.01, .duty = 0.25,
@@ -246,6 +249,8 @@ constexpr auto kEffects = std::to_array<Effect>({
     {"snd\\HandleDown.ogg", 0.5, kHandleDown},
     {"snd\\PackageCollected.ogg", 0.7, kPackageCollected},
 });
+
+// clang-format on
 
 }  // namespace
 

@@ -9,8 +9,8 @@
 namespace assets::sound {
 
 struct Effect {
-    std::string_view name;      // registered name, e.g. "snd\\BlipSND.ogg"
-    double peak;                // loudness: the peak it is scaled to
+    std::string_view name;  // registered name, e.g. "snd\\BlipSND.ogg"
+    double peak;            // loudness: the peak it is scaled to
     std::span<const Tone> tones;
 };
 

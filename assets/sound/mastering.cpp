@@ -40,7 +40,8 @@ struct Allpass {
 // One channel of the room; the right channel's delays are a little longer.
 struct Room {
     Room(int rate, int spread) {
-        for (int d : {1116, 1277, 1422, 1557}) combs.push_back({std::vector<float>((d + spread) * rate / 44100)});
+        for (int d : {1116, 1277, 1422, 1557})
+            combs.push_back({std::vector<float>((d + spread) * rate / 44100)});
         for (int d : {556, 341}) passes.push_back({std::vector<float>((d + spread) * rate / 44100)});
     }
     float Process(float in) {

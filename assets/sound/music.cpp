@@ -39,8 +39,10 @@ int PitchClass(std::string_view word, std::size_t& at) {
     if (word.empty() || word[0] < 'A' || word[0] > 'G') throw SongError("bad note " + std::string(word));
     int pc = kLetters[word[0] - 'A'];
     at = 1;
-    if (at < word.size() && word[at] == '#') ++pc, ++at;
-    else if (at < word.size() && word[at] == 'b') pc += 11, ++at;
+    if (at < word.size() && word[at] == '#')
+        ++pc, ++at;
+    else if (at < word.size() && word[at] == 'b')
+        pc += 11, ++at;
     return pc % 12;
 }
 
@@ -60,7 +62,8 @@ std::vector<Note> ParseMelody(std::string_view text, double& total) {
         if (name != "r") {
             std::size_t at = 0;
             int pc = PitchClass(name, at);
-            if (at + 1 != name.size() || name[at] < '0' || name[at] > '8') throw SongError("bad note " + std::string(word));
+            if (at + 1 != name.size() || name[at] < '0' || name[at] > '8')
+                throw SongError("bad note " + std::string(word));
             midi = 12 * (name[at] - '0' + 1) + pc;
         }
         notes.push_back({total, beats, midi});
@@ -102,7 +105,8 @@ class Arranger {
 public:
     Arranger(const Song& song, double beatSeconds) : song_(song), beat_(beatSeconds) {}
 
-    std::vector<Tone> Arrange(const std::vector<Note>& melody, const std::vector<Chord>& chords, double length) {
+    std::vector<Tone> Arrange(const std::vector<Note>& melody, const std::vector<Chord>& chords,
+                              double length) {
         int bars = static_cast<int>(std::lround(length / song_.beatsPerBar));
         for (std::size_t p = 0; p < song_.passes.size(); ++p) {
             const Groove& g = song_.passes[p];
@@ -119,7 +123,9 @@ public:
     }
 
 private:
-    double Step(std::string_view pattern) const { return static_cast<double>(song_.beatsPerBar) / pattern.size(); }
+    double Step(std::string_view pattern) const {
+        return static_cast<double>(song_.beatsPerBar) / pattern.size();
+    }
 
     // Beats from step i of the pattern to its next step that is not '.'.
     double Held(std::string_view pattern, std::size_t i) const {
@@ -185,8 +191,8 @@ private:
             int base = 55 + (chord.root + 5) % 12;  // G3 .. F#4
             if (c == 'c') {
                 for (std::size_t k = 0; k < chord.intervals.size(); ++k) {
-                    Tone t = Make(Wave::Pulse, offset + beat, Held(pattern, i) * 0.8, Hz(base + chord.intervals[k]),
-                                  0.09);
+                    Tone t = Make(Wave::Pulse, offset + beat, Held(pattern, i) * 0.8,
+                                  Hz(base + chord.intervals[k]), 0.09);
                     t.duty = 0.25;
                     t.decay = 0.15;
                     t.sustain = 0.35;
@@ -201,8 +207,8 @@ private:
             std::vector<int> run(chord.intervals.begin(), chord.intervals.end());
             run.push_back(12);
             for (std::size_t k = chord.intervals.size() - 1; k > 0; --k) run.push_back(chord.intervals[k]);
-            Tone t = Make(Wave::Pulse, offset + beat, Step(pattern) * 0.9, Hz(base + 12 + run[arp++ % run.size()]),
-                          0.08);
+            Tone t = Make(Wave::Pulse, offset + beat, Step(pattern) * 0.9,
+                          Hz(base + 12 + run[arp++ % run.size()]), 0.08);
             t.duty = 0.125;
             t.decay = 0.08;
             t.sustain = 0.3;
@@ -217,12 +223,23 @@ private:
         for (std::size_t i = 0; i < pattern.size(); ++i) {
             double beat = bar + i * Step(pattern);
             switch (pattern[i]) {
-                case 'k': Kick(beat); break;
-                case 's': Snare(beat); break;
-                case 'h': Hat(beat, 0.05, 0.012); break;
-                case 'o': Hat(beat, 0.22, 0.07); break;
-                case 'b': Bells(beat); break;
-                default: break;
+                case 'k':
+                    Kick(beat);
+                    break;
+                case 's':
+                    Snare(beat);
+                    break;
+                case 'h':
+                    Hat(beat, 0.05, 0.012);
+                    break;
+                case 'o':
+                    Hat(beat, 0.22, 0.07);
+                    break;
+                case 'b':
+                    Bells(beat);
+                    break;
+                default:
+                    break;
             }
         }
     }
@@ -290,10 +307,12 @@ Track RenderSong(const Song& song, int rate, long frames) {
     auto melody = ParseMelody(song.melody, length);
     auto chords = ParseHarmony(song.harmony, harmonyLength);
     if (std::abs(length - harmonyLength) > 1e-9) throw SongError("chords and melody differ in length");
-    if (std::abs(std::fmod(length, song.beatsPerBar)) > 1e-9) throw SongError("melody does not fill whole bars");
+    if (std::abs(std::fmod(length, song.beatsPerBar)) > 1e-9)
+        throw SongError("melody does not fill whole bars");
     double beats = length * song.passes.size() + (song.loop ? 0.0 : song.tailBeats);
     Track track(rate, frames, song.loop);
-    for (const auto& t : Arranger(song, static_cast<double>(frames) / rate / beats).Arrange(melody, chords, length))
+    for (const auto& t :
+         Arranger(song, static_cast<double>(frames) / rate / beats).Arrange(melody, chords, length))
         RenderTone(t, track);
     AddReverb(track);
     return track;

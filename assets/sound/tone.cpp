@@ -49,8 +49,12 @@ struct Source {
         double dt = hz / rate;
         double v = 0.0;
         switch (tone.wave) {
-            case Wave::Sine: v = std::sin(kTwoPi * phase); break;
-            case Wave::Triangle: v = 4.0 * std::abs(phase - 0.5) - 1.0; break;
+            case Wave::Sine:
+                v = std::sin(kTwoPi * phase);
+                break;
+            case Wave::Triangle:
+                v = 4.0 * std::abs(phase - 0.5) - 1.0;
+                break;
             case Wave::Pulse:
                 v = (phase < tone.duty ? 1.0 : -1.0) + PolyBlep(phase, dt) -
                     PolyBlep(std::fmod(phase + 1.0 - tone.duty, 1.0), dt);
@@ -61,7 +65,8 @@ struct Source {
                 v = held;
                 break;
             case Wave::Crackle:
-                if ((rng.Next() + 1.0) * 0.5 < tone.grains / rate) grain = 0.4 + 0.6 * (rng.Next() + 1.0) * 0.5;
+                if ((rng.Next() + 1.0) * 0.5 < tone.grains / rate)
+                    grain = 0.4 + 0.6 * (rng.Next() + 1.0) * 0.5;
                 grain *= grainFall;
                 v = rng.Next() * grain;
                 break;
@@ -85,7 +90,8 @@ void RenderTone(const Tone& t, Track& track) {
     const double fall = t.decay > 0.0 ? std::exp(-1.0 / (t.decay * rate)) : 1.0;
     const double hp = t.highpass > 0.0 ? Coefficient(t.highpass, rate) : 0.0;
     const double angle = (std::clamp(t.pan, -1.0, 1.0) + 1.0) * std::numbers::pi / 4.0;
-    const double gl = t.gain * std::cos(angle) * std::numbers::sqrt2, gr = t.gain * std::sin(angle) * std::numbers::sqrt2;
+    const double gl = t.gain * std::cos(angle) * std::numbers::sqrt2,
+                 gr = t.gain * std::sin(angle) * std::numbers::sqrt2;
     Source source{t, rate};
     double hz = t.freq, cutoff = t.lowpass, decayed = 1.0;
     double lp1 = 0.0, lp2 = 0.0, hpLow = 0.0;

@@ -19,14 +19,14 @@ enum class Wave {
 
 struct Tone {
     Wave wave = Wave::Sine;
-    double start = 0.0;         // seconds from the start of the track
-    double length = 0.1;        // seconds, release included
-    double freq = 440.0;        // Hz at the start
-    double endFreq = 0.0;       // Hz at the end (exponential glide); 0: none
+    double start = 0.0;    // seconds from the start of the track
+    double length = 0.1;   // seconds, release included
+    double freq = 440.0;   // Hz at the start
+    double endFreq = 0.0;  // Hz at the end (exponential glide); 0: none
     double gain = 1.0;
-    double pan = 0.0;           // -1 left .. 1 right
-    double attack = 0.002;      // seconds
-    double decay = 0.0;         // seconds to fall by 1/e toward `sustain`; 0: level stays 1
+    double pan = 0.0;       // -1 left .. 1 right
+    double attack = 0.002;  // seconds
+    double decay = 0.0;     // seconds to fall by 1/e toward `sustain`; 0: level stays 1
     double sustain = 0.0;
     double release = 0.01;      // fade to silence at the end, seconds
     double duty = 0.5;          // pulse width

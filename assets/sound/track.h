@@ -14,8 +14,10 @@ struct Track {
 
     void Add(long i, float l, float r) {
         long n = Frames();
-        if (wrap) i = ((i % n) + n) % n;
-        else if (i < 0 || i >= n) return;
+        if (wrap)
+            i = ((i % n) + n) % n;
+        else if (i < 0 || i >= n)
+            return;
         left[i] += l;
         right[i] += r;
     }

@@ -23,7 +23,8 @@ struct Encoder {
     bool failed = false;
 
     void Write(const ogg_page& page) {
-        failed |= std::fwrite(page.header, 1, page.header_len, file) != static_cast<std::size_t>(page.header_len);
+        failed |=
+            std::fwrite(page.header, 1, page.header_len, file) != static_cast<std::size_t>(page.header_len);
         failed |= std::fwrite(page.body, 1, page.body_len, file) != static_cast<std::size_t>(page.body_len);
     }
 
@@ -67,8 +68,10 @@ bool WriteOggVorbis(const Track& track, int channels, float quality, const std::
         float** buffer = vorbis_analysis_buffer(&e.dsp, static_cast<int>(n));
         for (long i = 0; i < n; ++i) {
             float l = track.left[done + i], r = track.right[done + i];
-            if (channels == 1) buffer[0][i] = 0.5f * (l + r);
-            else buffer[0][i] = l, buffer[1][i] = r;
+            if (channels == 1)
+                buffer[0][i] = 0.5f * (l + r);
+            else
+                buffer[0][i] = l, buffer[1][i] = r;
         }
         vorbis_analysis_wrote(&e.dsp, static_cast<int>(n));
         done += n;

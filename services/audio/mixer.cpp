@@ -77,8 +77,8 @@ void Mixer::Apply(const Command& c) {
     Voice& v = voices_[c.index];
     if (c.op == Op::Start) {
         Retire(v);
-        v = Voice{c.decoder, c.generation, c.flag, false, c.volume,
-                  static_cast<double>(c.decoder->Rate()) / kOutputRate};
+        v = Voice{c.decoder, c.generation, c.flag,
+                  false,     c.volume,     static_cast<double>(c.decoder->Rate()) / kOutputRate};
         if (!v.decoder->Next(v.a[0], v.a[1], v.loop) || !v.decoder->Next(v.b[0], v.b[1], v.loop)) {
             ended_[c.index].store(v.generation, std::memory_order_release);
             Retire(v);

@@ -18,8 +18,9 @@ std::size_t Read(void* out, std::size_t size, std::size_t count, void* source) {
 
 int Seek(void* source, ogg_int64_t offset, int whence) {
     auto& r = *static_cast<MemoryReader*>(source);
-    ogg_int64_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? static_cast<ogg_int64_t>(r.at)
-                                                                    : static_cast<ogg_int64_t>(r.bytes.size());
+    ogg_int64_t base = whence == SEEK_SET   ? 0
+                       : whence == SEEK_CUR ? static_cast<ogg_int64_t>(r.at)
+                                            : static_cast<ogg_int64_t>(r.bytes.size());
     ogg_int64_t to = base + offset;
     if (to < 0 || to > static_cast<ogg_int64_t>(r.bytes.size())) return -1;
     r.at = static_cast<std::size_t>(to);

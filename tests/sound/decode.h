@@ -12,8 +12,8 @@ namespace sound_test {
 struct Decoded {
     bool ok = false;
     int rate = 0, channels = 0;
-    long frames = 0;                    // ov_pcm_total
-    std::vector<float> left, right;     // right == left for mono
+    long frames = 0;                 // ov_pcm_total
+    std::vector<float> left, right;  // right == left for mono
 };
 
 inline Decoded Decode(std::span<const std::uint8_t> bytes) {

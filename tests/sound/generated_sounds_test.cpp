@@ -65,14 +65,18 @@ TEST_F(GeneratedSoundsTest, MusicLoopsJoinWithoutStepOrGap) {
         for (const auto* side : {&d.left, &d.right}) {
             const auto& s = *side;
             const std::size_t n = s.size();
-            auto miss = [&](std::size_t i) { return std::abs(s[i % n] - (2 * s[(i + n - 1) % n] - s[(i + n - 2) % n])); };
+            auto miss = [&](std::size_t i) {
+                return std::abs(s[i % n] - (2 * s[(i + n - 1) % n] - s[(i + n - 2) % n]));
+            };
             std::vector<float> misses;
             for (std::size_t i = 2; i < n; ++i) misses.push_back(miss(i));
             std::nth_element(misses.begin(), misses.begin() + misses.size() * 999 / 1000, misses.end());
             float usual = misses[misses.size() * 999 / 1000];
-            for (std::size_t i : {n, n + 1}) EXPECT_LE(miss(i), usual) << "at the loop point, frame " << i - n;
+            for (std::size_t i : {n, n + 1})
+                EXPECT_LE(miss(i), usual) << "at the loop point, frame " << i - n;
             float around = 0.0f;
-            for (std::size_t k = 0; k < 441; ++k) around = std::max({around, std::abs(s[k]), std::abs(s[n - 1 - k])});
+            for (std::size_t k = 0; k < 441; ++k)
+                around = std::max({around, std::abs(s[k]), std::abs(s[n - 1 - k])});
             EXPECT_GT(around, 0.01f) << "silence at the loop point";
         }
     }

@@ -56,8 +56,8 @@ TEST_F(SoundManagerTest, StartUpRegistersEverySoundOnItsChannelInTableOrder) {
     ASSERT_EQ(SoundList.size(), 29u);
     EXPECT_EQ(services::SoundCounter, 29);
     const std::pair<int, std::string_view> expected[] = {
-        {1, "deadsnd"}, {6, "wallhit"}, {19, "poof"}, {20, "teleport"}, {25, "music1menu-loop"},
-        {29, "music2ingame4-loop"}};
+        {1, "deadsnd"},   {6, "wallhit"},          {19, "poof"},
+        {20, "teleport"}, {25, "music1menu-loop"}, {29, "music2ingame4-loop"}};
     for (auto [nr, fx] : expected) {
         EXPECT_EQ(SoundList[nr - 1].FX, fx);
         EXPECT_EQ(SoundList[nr - 1].ChannelNr, nr);
@@ -106,7 +106,8 @@ TEST_F(SoundManagerTest, VolumeSetBeforeTheFirstStartIsTheStartingVolume) {
     Sound::Play("Music1menu-loop", 1);
     auto full = Mix(8192);
     ASSERT_GT(Peak(full), 0.05f);
-    for (std::size_t i = 0; i < full.size(); ++i) ASSERT_NEAR(quiet[i], 0.25f * full[i], 1e-6) << "sample " << i;
+    for (std::size_t i = 0; i < full.size(); ++i)
+        ASSERT_NEAR(quiet[i], 0.25f * full[i], 1e-6) << "sample " << i;
 }
 
 TEST_F(SoundManagerTest, GlobalAndChannelVolumeReachARunningSound) {

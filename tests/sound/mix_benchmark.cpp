@@ -13,9 +13,11 @@ namespace {
 
 void BM_MixOneSecondOfTenStreams(benchmark::State& state) {
     assets::RegisterEmbeddedAssets();
-    const char* names[] = {"snd\\Music1menu-loop.ogg", "snd\\Music2ingame1-loop.ogg", "snd\\Music2ingame2-loop.ogg",
-                           "snd\\Music2ingame3-loop.ogg", "snd\\Music2ingame4-loop.ogg", "snd\\Poof.ogg",
-                           "snd\\teleport.ogg", "snd\\DeadSND.ogg", "snd\\SnowStep1SND.ogg", "snd\\DingSND.ogg"};
+    const char* names[] = {"snd\\Music1menu-loop.ogg",    "snd\\Music2ingame1-loop.ogg",
+                           "snd\\Music2ingame2-loop.ogg", "snd\\Music2ingame3-loop.ogg",
+                           "snd\\Music2ingame4-loop.ogg", "snd\\Poof.ogg",
+                           "snd\\teleport.ogg",           "snd\\DeadSND.ogg",
+                           "snd\\SnowStep1SND.ogg",       "snd\\DingSND.ogg"};
     services::audio::AudioEngine engine(100, services::audio::Backend::Headless);
     int voice = 1;
     for (const char* n : names)

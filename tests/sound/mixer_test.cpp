@@ -23,8 +23,12 @@ protected:
     }
     void TearDown() override { assets::ClearRegistry(); }
 
-    static std::shared_ptr<const SoundData> Load(std::string_view name) { return OpenSoundData(*assets::Lookup(name)); }
-    static sound_test::Decoded Reference(std::string_view name) { return sound_test::Decode(*assets::Lookup(name)); }
+    static std::shared_ptr<const SoundData> Load(std::string_view name) {
+        return OpenSoundData(*assets::Lookup(name));
+    }
+    static sound_test::Decoded Reference(std::string_view name) {
+        return sound_test::Decode(*assets::Lookup(name));
+    }
 
     std::vector<float> Mix(int frames) {
         std::vector<float> out(2 * static_cast<std::size_t>(frames));
@@ -83,7 +87,8 @@ TEST_F(MixerTest, LoopedStreamGoesOnFromItsFirstSampleWithoutAGap) {
     }
     for (int k = 0; k < extra; ++k) {
         ASSERT_NEAR(out[2 * (ref.frames + k)], ref.left[k], 1e-6) << "frame " << k << " of the second pass";
-        ASSERT_NEAR(out[2 * (ref.frames + k) + 1], ref.right[k], 1e-6) << "frame " << k << " of the second pass";
+        ASSERT_NEAR(out[2 * (ref.frames + k) + 1], ref.right[k], 1e-6)
+            << "frame " << k << " of the second pass";
     }
 }
 
@@ -105,7 +110,8 @@ TEST_F(MixerTest, VolumePauseAndStopApplyToARunningStream) {
     Mix(20000);
     engine.SetVolume(*channel, 0.5f);
     auto half = Mix(1000);
-    for (int i = 0; i < 1000; ++i) ASSERT_NEAR(half[2 * i], 0.5f * ref.left[20000 + i], 1e-6) << "frame " << i;
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_NEAR(half[2 * i], 0.5f * ref.left[20000 + i], 1e-6) << "frame " << i;
 
     engine.SetPaused(*channel, true);
     EXPECT_EQ(Peak(Mix(1000)), 0.0f);
