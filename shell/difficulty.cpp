@@ -2,6 +2,7 @@
 // is no way back to the menu from here.
 #include "shell/front_end.h"
 #include "shell/game_state.h"
+#include "shell/menu_drawing.h"
 #include "shell/platform/platform.h"
 #include "shell/sound_cues.h"
 
@@ -11,8 +12,7 @@ namespace {
 constexpr int kEasy = 1, kNormal = 2;
 
 void DrawDifficultyFrame() {
-    platform::ClearScreen();
-    platform::DrawFrame("gfx\\menugeneric.png", 0, 0, 0);
+    DrawMenuBackground(false);
     platform::DrawFrame("gfx\\SelectDifficulty.png", 284, 284, 0);
     platform::SetDrawColour(255, 0, 255);
     if (Difficulty == kEasy) platform::DrawFontText(">  EASY  <", 27.0, 19.5, 16);

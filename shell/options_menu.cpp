@@ -68,8 +68,7 @@ int Wrapped(int choice, int count) { return (choice + count) % count; }
 void RunOptionsMenu() {
     const int rowCount = static_cast<int>(OptionsRows().size());
     for (;;) {
-        platform::ClearScreen();
-        platform::DrawFrame("gfx\\menugeneric.png", 0, 0, 0);
+        DrawMenuBackground(false);
         platform::DrawFrame("gfx\\menuoptions.png", 407, 156, 0);
         DrawHeading(kOptionsHeading);
         if (platform::KeyHitCount(40) != 0) {

@@ -10,8 +10,7 @@
 namespace shell {
 
 void ShowStory() {
-    platform::ClearScreen();
-    platform::DrawFrame("gfx\\menugeneric.png", 0, 0, 0);
+    DrawMenuBackground(false);
     DrawTextBlock(StoryText(), 28, 9.0);
     platform::ShowFrame();
     PlayEffect("teleport");

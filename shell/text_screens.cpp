@@ -17,8 +17,7 @@ constexpr int kInfoHeading = 0, kCreditsHeading = 2;
 void RunTextScreen(std::span<const TextLine> block, int heading) {
     platform::ClearKeys();
     for (;;) {
-        platform::ClearScreen();
-        platform::DrawFrame("gfx\\menugeneric.png", 0, 0, 0);
+        DrawMenuBackground(false);
         DrawHeading(heading);
         DrawTextBlock(block, 34, 10.0);
         const bool menuClicked = MenuButtonClicked();
