@@ -1,0 +1,47 @@
+// Stand-in for the controls screen until it is built: shows the five keys'
+// names and returns on Escape or the close request. Redefining comes later.
+#include <array>
+#include <string_view>
+
+#include "services/controls.h"
+#include "services/key_names.h"
+#include "shell/game_state.h"
+#include "shell/platform/platform.h"
+
+namespace services {
+namespace {
+
+struct ControlRow {
+    std::string_view label;
+    const int* key;
+    double row;
+};
+
+const std::array<ControlRow, 5> kRows{{
+    {"Left", &shell::KeyLeft, 10},
+    {"Right", &shell::KeyRight, 12},
+    {"up", &shell::KeyUp, 14},
+    {"down", &shell::KeyDown, 16},
+    {"Fire", &shell::KeyFire, 18},
+}};
+
+}  // namespace
+
+void RedefineKeysScreen() {
+    platform::ClearKeys();
+    for (;;) {
+        platform::ClearScreen();
+        platform::DrawFrame("gfx\\menugeneric.png", 0, 0, 0);
+        platform::DrawFrame("gfx\\menuheaders_v2.png", 64, 48, 3);
+        for (const ControlRow& row : kRows) {
+            platform::DrawFontText(row.label, 32, row.row, 16);
+            platform::DrawFontText(FindKeyName(*row.key).name, 44, row.row, 16);
+        }
+        platform::DrawFontText("Press ESC to return.", 32.5, 24.0, 16);
+        platform::ShowFrame();
+        if (platform::KeyHitCount(27) != 0 || platform::CloseRequested()) break;
+    }
+    platform::ClearKeys();
+}
+
+}  // namespace services

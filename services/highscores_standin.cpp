@@ -1,0 +1,27 @@
+// Stand-in for the highscore screen until it is built: shows the personal
+// best and returns on a key or the close request. No exchange with a server.
+#include <string>
+
+#include "services/highscores.h"
+#include "services/key_scan.h"
+#include "shell/game_state.h"
+#include "shell/platform/platform.h"
+
+namespace services {
+
+void ShowHighscores(int /*syncNow*/) {
+    platform::ClearKeys();
+    for (;;) {
+        platform::ClearScreen();
+        platform::DrawFrame("gfx\\menugeneric.png", 0, 0, 0);
+        platform::DrawFontText("ONLINE SCORES", 25.5, 10.0, 16);
+        platform::DrawFontText("Personal best: " + std::to_string(shell::PersonalBest), 21.0, 14.0, 16);
+        platform::DrawFontText("Press any key to return.", 20.0, 20.0, 16);
+        platform::ShowFrame();
+        PollMenuKey();
+        if (MenuKeyResult != 0 || platform::CloseRequested()) break;
+    }
+    platform::ClearKeys();
+}
+
+}  // namespace services

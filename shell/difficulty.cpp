@@ -1,0 +1,48 @@
+// The difficulty choice before every game. Escape confirms like fire: there
+// is no way back to the menu from here.
+#include "shell/front_end.h"
+#include "shell/game_state.h"
+#include "shell/menu_drawing.h"
+#include "shell/platform/platform.h"
+#include "shell/sound_cues.h"
+
+namespace shell {
+namespace {
+
+constexpr int kEasy = 1, kNormal = 2;
+
+void DrawDifficultyFrame() {
+    DrawMenuBackground(false);
+    platform::DrawFrame("gfx\\SelectDifficulty.png", 284, 284, 0);
+    platform::SetDrawColour(255, 0, 255);
+    if (Difficulty == kEasy) platform::DrawFontText(">  EASY  <", 27.0, 19.5, 16);
+    if (Difficulty == kNormal) platform::DrawFontText("> NORMAL <", 27.0, 19.5, 16);
+    platform::SetDrawColour(255, 255, 255);
+}
+
+}  // namespace
+
+void SelectDifficulty() {
+    PlayEffect(kClickSound);
+    platform::WaitMs(150);
+    platform::ClearKeys();
+    bool chosen = false;
+    while (!chosen) {
+        DrawDifficultyFrame();
+        if (platform::KeyHitCount(KeyLeft) != 0 && Difficulty == kNormal) {
+            Difficulty = kEasy;
+            PlayEffect(kClickSound);
+        }
+        if (platform::KeyHitCount(KeyRight) != 0 && Difficulty == kEasy) {
+            Difficulty = kNormal;
+            PlayEffect(kClickSound);
+        }
+        chosen = platform::KeyHitCount(KeyFire) != 0 || platform::KeyHitCount(13) != 0 ||
+                 platform::KeyHitCount(27) != 0;
+        platform::ShowFrame();
+    }
+    platform::WaitMs(150);
+    platform::ClearKeys();
+}
+
+}  // namespace shell

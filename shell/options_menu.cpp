@@ -1,0 +1,96 @@
+// The options menu: display mode, sound and music switches, and the way to
+// the controls screen. Only the cursor keys move the highlight.
+#include "services/controls.h"
+#include "shell/front_end.h"
+#include "shell/game_state.h"
+#include "shell/menu_drawing.h"
+#include "shell/menu_tables.h"
+#include "shell/platform/platform.h"
+#include "shell/sound_cues.h"
+
+namespace shell {
+namespace {
+
+constexpr int kOptionsHeading = 1, kRedefineKeysHeading = 3;
+constexpr int kTickFrame = 0, kCrossFrame = 1;
+
+void DrawRows() {
+    const auto rows = OptionsRows();
+    platform::DrawFrame("gfx\\menuoptionsframe.png", kOutlineX, rows[OptionsChoice].outlineY, 0);
+    for (const OptionsRow& row : rows) {
+        if (row.value == nullptr) continue;
+        // A switch holding neither 0 nor 1 (an edited settings file) shows nothing.
+        if (*row.value == row.tickWhen)
+            platform::DrawFrame("gfx\\MenuOptionButtons.png", kTickX, row.tickY, kTickFrame);
+        if (*row.value == 1 - row.tickWhen)
+            platform::DrawFrame("gfx\\MenuOptionButtons.png", kTickX, row.tickY, kCrossFrame);
+    }
+    if (OptionsChoice == kRowRedefineKeys)
+        platform::DrawFrame("gfx\\menuheaders_v2.png", 427, 452, kRedefineKeysHeading);
+}
+
+void SetDisplay(int fullScreen) {
+    FullScreen = fullScreen;
+    platform::OpenScreen(1024, 768, fullScreen == 1, 60);
+    platform::SelectBlend(3);
+}
+
+// Any value other than 1 counts as off, so a stray value toggles to 1 rather
+// than flipping between two values that are neither on nor off.
+int Toggled(int value) { return value == 1 ? 0 : 1; }
+
+void RunRowAction(int row) {
+    switch (row) {
+        case kRowFullScreen:
+            if (FullScreen != 1) SetDisplay(1);
+            break;
+        case kRowWindow:
+            if (FullScreen != 0) SetDisplay(0);
+            break;
+        case kRowSound:
+            SoundOn = Toggled(SoundOn);
+            break;
+        case kRowMusic:
+            MusicOn = Toggled(MusicOn);
+            if (MusicOn == 0) StopMenuTune();
+            if (MusicOn == 1) StartMenuTune();
+            break;
+        case kRowRedefineKeys:
+            services::RedefineKeysScreen();
+            break;
+    }
+}
+
+int Wrapped(int choice, int count) { return (choice + count) % count; }
+
+}  // namespace
+
+void RunOptionsMenu() {
+    const int rowCount = static_cast<int>(OptionsRows().size());
+    for (;;) {
+        DrawMenuBackground(false);
+        platform::DrawFrame("gfx\\menuoptions.png", 407, 156, 0);
+        DrawHeading(kOptionsHeading);
+        if (platform::KeyHitCount(40) != 0) {
+            PlayEffect(kClickSound);
+            OptionsChoice = Wrapped(OptionsChoice + 1, rowCount);
+        }
+        if (platform::KeyHitCount(38) != 0) {
+            PlayEffect(kClickSound);
+            OptionsChoice = Wrapped(OptionsChoice - 1, rowCount);
+        }
+        DrawRows();
+        if (platform::KeyHitCount(13) != 0) {
+            PlayEffect(kClickSound);
+            RunRowAction(OptionsChoice);
+        }
+        const bool menuClicked = MenuButtonClicked();
+        platform::ShowFrame();
+        if (platform::KeyHitCount(27) != 0 || platform::CloseRequested() || menuClicked) break;
+    }
+    platform::WaitMs(100);
+    platform::ClearKeys();
+    PlayEffect(kClickSound);
+}
+
+}  // namespace shell

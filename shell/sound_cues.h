@@ -1,0 +1,18 @@
+// The front end's sounds, each behind the switch that allows it: effects only
+// while SoundOn is 1; tunes are started by callers that checked MusicOn.
+#pragma once
+
+#include <string_view>
+
+namespace shell {
+
+inline constexpr std::string_view kClickSound = "BlipSND";
+inline constexpr std::string_view kMenuTune = "Music1menu-loop";
+
+// Plays the one-shot effect when SoundOn is 1.
+void PlayEffect(std::string_view name);
+
+void StartMenuTune();
+void StopMenuTune();
+
+}  // namespace shell

@@ -1,0 +1,58 @@
+// Preparing headless runs of the front end.
+#include "front_end_run.h"
+
+#include "assets/asset_table.h"
+#include "assets/registry.h"
+#include "services/sound.h"
+#include "services/sound_startup.h"
+#include "services/sound_state.h"
+#include "shell/front_end.h"
+#include "shell/platform/platform.h"
+
+namespace frontend_test {
+namespace {
+
+void LoadPictures() {
+    for (const auto& a : assets::AssetTable()) {
+        if (a.kind == assets::Kind::Frames)
+            platform::LoadFrames(a.name, a.cellWidth, a.cellHeight, 0, a.frames);
+        if (a.kind == assets::Kind::Picture) platform::LoadPicture(a.name);
+    }
+}
+
+void PrepareSounds() {
+    services::ResetSoundState();
+    services::CreateSoundList();
+    services::CreateAudioSystem(100, services::audio::Backend::Headless);
+    services::LoadAllSounds();
+    services::SetMenuMusicVolume();
+}
+
+}  // namespace
+
+shell::HeadlessResult RunScreen(const ScreenRun& run) {
+    shell::HeadlessRun headless;
+    headless.script = run.script;
+    headless.captures = run.captures;
+    headless.frameLimit = run.frameLimit;
+    headless.program = [&run] {
+        assets::ClearRegistry();
+        assets::RegisterEmbeddedAssets();
+        LoadPictures();
+        platform::OpenScreen(1024, 768, false, 60);
+        platform::SelectBlend(3);
+        PrepareSounds();
+        if (run.setup) run.setup();
+        if (run.screen) {
+            run.screen();
+        } else {
+            shell::RunMainMenu();
+        }
+        platform::EndProgram();
+    };
+    return shell::RunHeadless(headless);
+}
+
+bool Started(std::string_view name) { return services::Sound::IsPlaying(name) == 1; }
+
+}  // namespace frontend_test
