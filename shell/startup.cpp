@@ -8,7 +8,9 @@
 #include "assets/registry.h"
 #include "shell/game_state.h"
 #include "shell/platform/platform.h"
-#include "shell/standin_main_screen.h"
+#include "services/sound_startup.h"
+#include "shell/front_end.h"
+#include "world/terrain.h"
 
 namespace shell {
 namespace {
@@ -17,6 +19,7 @@ constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr int kRefresh = 60;
 constexpr int kAlphaBlend = 3;
+constexpr int kAudioChannels = 100;
 
 // Loads the pictures of the asset table in table order, from the entry at
 // `from` up to the next mask (or the end); returns where it stopped.
@@ -48,6 +51,12 @@ void SeedFromClock() { platform::SeedRandom(platform::ClockMs()); }
 void OpenWindowedScreen() { platform::OpenScreen(kScreenWidth, kScreenHeight, false, kRefresh); }
 void SelectAlphaBlend() { platform::SelectBlend(kAlphaBlend); }
 
+// Headless runs mix in memory, so that what plays follows the virtual clock.
+void CreateAudioSystem() {
+    services::CreateAudioSystem(kAudioChannels, platform::IsHeadless() ? services::audio::Backend::Headless
+                                                                        : services::audio::Backend::Device);
+}
+
 struct Step {
     const char* name;
     void (*run)();
@@ -56,15 +65,19 @@ struct Step {
 constexpr std::array kStartUp{
     Step{"start values of the game state", ResetGameState},
     Step{"register the embedded assets", assets::RegisterEmbeddedAssets},
+    Step{"empty sound list", services::CreateSoundList},
     Step{"window caption", SetCaption},
     Step{"seed the generator", SeedFromClock},
     Step{"level picture", LoadLevelPicture},
-    // The terrain masks and their colour keys load here.
+    Step{"terrain masks and colour keys", world::LoadTerrain},
     Step{"remaining pictures", LoadRemainingPictures},
     Step{"open the screen", OpenWindowedScreen},
     Step{"window icon", platform::SetWindowIcon},
     Step{"alpha blending", SelectAlphaBlend},
-    Step{"main menu", RunStandInMainScreen},
+    Step{"audio system", CreateAudioSystem},
+    Step{"sounds", services::LoadAllSounds},
+    Step{"menu music volume", services::SetMenuMusicVolume},
+    Step{"main menu", RunMainMenu},
 };
 
 }  // namespace

@@ -28,6 +28,8 @@ public:
     virtual SDL_Renderer* Open(int width, int height, bool fullScreen) = 0;
     // Whether ShowFrame must pace in software (false when vertical sync does it).
     virtual bool Paces() const = 0;
+    // Whether frames go to memory instead of a window (headless runs).
+    virtual bool IsHeadless() const = 0;
     virtual void Present() = 0;
     // Takes in pending events; called by every input query.
     virtual void PumpEvents(InputState& input) = 0;

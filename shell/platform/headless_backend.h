@@ -48,6 +48,7 @@ public:
     void SetCaption(const std::string& caption) override { caption_ = caption; }
     SDL_Renderer* Open(int width, int height, bool fullScreen) override;
     bool Paces() const override { return true; }
+    bool IsHeadless() const override { return true; }
     void Present() override;
     void PumpEvents(InputState& input) override;
     // Script steps not yet applied stay pending: they come after the clear.

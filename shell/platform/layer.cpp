@@ -114,6 +114,8 @@ Backend& CurrentBackend() {
     return *layer.backend;
 }
 
+bool IsHeadless() { return CurrentBackend().IsHeadless(); }
+
 // --- Window and frame ---------------------------------------------------------
 
 void SetWindowCaption(std::string_view caption) { CurrentBackend().SetCaption(std::string(caption)); }

@@ -110,6 +110,9 @@ int ClockMs();
 // Sleeps; zero or negative does nothing.
 void WaitMs(int ms);
 
+// Whether the program runs headless (frames into memory, virtual clock).
+bool IsHeadless();
+
 // Ends the program at once, from anywhere.
 [[noreturn]] void EndProgram();
 

@@ -16,6 +16,7 @@ public:
     void SetCaption(const std::string& caption) override;
     SDL_Renderer* Open(int width, int height, bool fullScreen) override;
     bool Paces() const override { return !syncedToDisplay_; }
+    bool IsHeadless() const override { return false; }
     void Present() override;
     void PumpEvents(InputState& input) override;
     void BeforeClearKeys(InputState& input) override { PumpEvents(input); }

@@ -26,7 +26,7 @@ TEST(HeadlessTool, WritesTheFirstFrameAndTheDump) {
     fs::path dir = fs::temp_directory_path() / "snatchkin_headless_tool";
     fs::remove_all(dir);
     fs::create_directories(dir / "game");
-    std::ofstream(dir / "script.txt") << "# leave the main screen\nat 2 tap Escape\n";
+    std::ofstream(dir / "script.txt") << "# leave the main menu: Escape asks, Y answers\nat 2 tap Escape\nat 3 tap Y\n";
     std::string paths = " --script " + (dir / "script.txt").string() + " --dir " + (dir / "game").string() +
                         " --capture 0-1 --capture-dir " + dir.string() + " --dump " +
                         (dir / "dump.txt").string();
