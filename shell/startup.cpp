@@ -51,7 +51,8 @@ void SeedFromClock() { platform::SeedRandom(platform::ClockMs()); }
 void OpenWindowedScreen() { platform::OpenScreen(kScreenWidth, kScreenHeight, false, kRefresh); }
 void SelectAlphaBlend() { platform::SelectBlend(kAlphaBlend); }
 
-// Headless runs mix in memory, so that what plays follows the virtual clock.
+// Headless runs keep their audio in memory instead of opening a device, so
+// that nothing in them depends on a sound card or the wall clock.
 void CreateAudioSystem() {
     services::CreateAudioSystem(kAudioChannels, platform::IsHeadless() ? services::audio::Backend::Headless
                                                                         : services::audio::Backend::Device);
