@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "assets/level/scenery_brushes.h"
+#include "assets/level/scenery_wall.h"
 #include "assets/level/table_geometry.h"
 #include "assets/palette.h"
 
@@ -16,24 +18,6 @@ namespace {
 using namespace assets::palette;
 using platform::Pixels;
 
-void Fill(Pixels& p, int x, int y, int w, int h, std::uint32_t c) {
-    for (int yy = std::max(0, y); yy < std::min(p.height, y + h); ++yy)
-        for (int xx = std::max(0, x); xx < std::min(p.width, x + w); ++xx) p.At(xx, yy) = c;
-}
-
-void Dot(Pixels& p, int x, int y, std::uint32_t c) { Fill(p, x, y, 1, 1, c); }
-
-// Staggered bricks, 16 by 8, with dark mortar; a little variation per brick.
-void BackWall(Pixels& p) {
-    for (int y = HudRows; y < WorldHeight; ++y)
-        for (int x = 0; x < WorldWidth; ++x) {
-            int row = y / 8, shift = (row % 2) * 8, col = (x + shift) / 16;
-            bool mortar = y % 8 == 0 || (x + shift) % 16 == 0;
-            std::uint32_t brick = (row * 7 + col * 13) % 5 == 0 ? Brick : BrickDark;
-            p.At(x, y) = mortar ? Ink : brick;
-        }
-}
-
 void Window(Pixels& p, const Rect& r) {
     Fill(p, r.x - 3, r.y - 3, r.w + 6, r.h + 6, WoodDark);
     Fill(p, r.x, r.y, r.w, r.h, Night);
@@ -42,18 +26,6 @@ void Window(Pixels& p, const Rect& r) {
     Fill(p, r.x, r.y + r.h - 6, r.w, 6, Snow);  // snow on the sill outside
     Fill(p, r.x + r.w / 2 - 1, r.y, 2, r.h, WoodDark);
     Fill(p, r.x, r.y + r.h / 2 - 1, r.w, 2, WoodDark);
-}
-
-void FloorSlab(Pixels& p, const Floor& f) {
-    for (int x = f.surface.front().x; x <= f.surface.back().x; ++x) {
-        int top = SurfaceAt(f, x);
-        for (int d = 0; d < f.depth; ++d) {
-            std::uint32_t c = d == 0 ? WoodLight : d == f.depth - 1 ? WoodDark : Wood;
-            if (x % 32 == 0 && d > 0) c = WoodDark;  // plank joints
-            Dot(p, x, top + d, c);
-        }
-        Fill(p, x, top + f.depth, 1, 2, Ink);
-    }
 }
 
 void Rock(Pixels& p, const Rect& r) {
@@ -151,7 +123,7 @@ void Shelf(Pixels& p, const Rect& r) {
 Pixels PaintScenery(const Layout& maze) {
     Pixels p{WorldWidth, WorldHeight,
              std::vector<std::uint32_t>(std::size_t{WorldWidth} * WorldHeight, NightDeep)};
-    BackWall(p);
+    PaintBackWall(p, maze);
     Fill(p, 0, 0, WorldWidth, HudRows, NightDeep);
     Fill(p, 0, HudRows - 2, WorldWidth, 2, WoodDark);
     for (const Rect& w : maze.windows) Window(p, w);
@@ -162,7 +134,7 @@ Pixels PaintScenery(const Layout& maze) {
             Garland(p, f.surface.front().x + 8, f.surface.back().x - 8,
                     SurfaceAt(f, f.surface.front().x) + f.depth + 1);
     for (const Rect& r : maze.rock) Rock(p, r);
-    for (const Floor& f : maze.floors) FloorSlab(p, f);
+    PaintFloors(p, maze);
     for (int c = 1; c <= 3; ++c) Rails(p, CartTrackOf(c));
     for (std::size_t s = 0; s < maze.shafts.size(); ++s)
         ShaftPicture(p, maze.shafts[s], maze, static_cast<int>(s) + 1);

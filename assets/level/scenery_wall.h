@@ -1,0 +1,12 @@
+// The workshop's back wall, lit by its lamps, and the planked floors in front of it.
+#pragma once
+
+#include "assets/level/level_layout.h"
+#include "shell/platform/png_codec.h"
+
+namespace assets::level {
+
+void PaintBackWall(platform::Pixels& p, const Layout& maze);
+void PaintFloors(platform::Pixels& p, const Layout& maze);
+
+}  // namespace assets::level
