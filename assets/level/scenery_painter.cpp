@@ -5,6 +5,7 @@
 #include "assets/level/scenery_painter.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "assets/level/scenery_brushes.h"
 #include "assets/level/scenery_wall.h"
@@ -18,45 +19,87 @@ namespace {
 using namespace assets::palette;
 using platform::Pixels;
 
+// A bevelled frame, night and falling snow, and moonlight spilling onto the wall below.
 void Window(Pixels& p, const Rect& r) {
+    for (int d = 1; d < 28; ++d) Shade(p, r.x - d / 3, r.y + r.h + 3 + d, r.w + 2 * (d / 3), 1, 4 - d / 7, BrickLight);
     Fill(p, r.x - 3, r.y - 3, r.w + 6, r.h + 6, WoodDark);
-    Fill(p, r.x, r.y, r.w, r.h, Night);
+    Fill(p, r.x - 3, r.y - 3, r.w + 6, 1, WoodLight);
+    Fill(p, r.x - 3, r.y - 3, 1, r.h + 6, WoodLight);
+    Fill(p, r.x - 4, r.y + r.h + 1, r.w + 8, 3, Straw);  // the inside sill
+    Fill(p, r.x - 4, r.y + r.h + 3, r.w + 8, 1, WoodDeep);
+    for (int y = r.y; y < r.y + r.h; ++y)
+        for (int x = r.x; x < r.x + r.w; ++x) p.At(x, y) = Mix(x, y, 16 * (y - r.y) / r.h, NightDeep, Night);
     for (int i = 0; i < r.w * r.h / 40; ++i)
         Dot(p, r.x + (i * 37) % r.w, r.y + (i * 23) % r.h, i % 3 ? SnowShadow : Snow);
     Fill(p, r.x, r.y + r.h - 6, r.w, 6, Snow);  // snow on the sill outside
+    Fill(p, r.x, r.y + r.h - 6, r.w, 1, White);
     Fill(p, r.x + r.w / 2 - 1, r.y, 2, r.h, WoodDark);
     Fill(p, r.x, r.y + r.h / 2 - 1, r.w, 2, WoodDark);
 }
 
+// Dressed stone, lit along its top edge and darkening with depth.
 void Rock(Pixels& p, const Rect& r) {
     for (int y = r.y; y < r.y + r.h; ++y)
         for (int x = r.x; x < r.x + r.w; ++x) {
-            bool joint = y % 16 == 0 || (x + (y / 16 % 2) * 16) % 32 == 0;
-            Dot(p, x, y, joint ? Ink : (x * 5 + y * 3) % 11 == 0 ? StoneLight : Stone);
+            int course = (y - r.y) / 16, shift = course % 2 * 16;
+            bool joint = (y - r.y) % 16 == 0 || (x + shift) % 32 == 0;
+            std::uint32_t face = Mix(x, y, 6 - (y - r.y) % 16 / 3, Stone, StoneLight);
+            Dot(p, x, y, joint ? Ink : Mix(x, y, std::min(12, course * 5), face, Night));
         }
+    Fill(p, r.x, r.y, r.w, 1, StoneLight);
+}
+
+// A rail, lit on its left, shaded on its right.
+void LadderRail(Pixels& p, int x, int top, int h) {
+    Fill(p, x, top, 1, h, Straw);
+    Fill(p, x + 1, top, 2, h, WoodLight);
+    Fill(p, x + 3, top, 1, h, WoodDark);
+    Shade(p, x + 4, top, 2, h, 9, Ink);  // its shadow on the wall
 }
 
 void Ladder(Pixels& p, const LadderSpan& s) {
     Rect r = LadderRect(s.ladder);
     int top = std::min(r.y, s.floors.front() - LadderEndRows);
     int bottom = std::max(r.y + r.h, s.floors.back());
-    for (int y = top; y < bottom; y += 12) Fill(p, r.x + 4, y + 4, r.w - 8, 3, Wood);
-    Fill(p, r.x, top, 4, bottom - top, WoodLight);
-    Fill(p, r.x + r.w - 4, top, 4, bottom - top, WoodLight);
-    Fill(p, r.x + 3, top, 1, bottom - top, WoodDark);
-    Fill(p, r.x + r.w - 1, top, 1, bottom - top, WoodDark);
+    for (int y = top; y < bottom; y += 12) {
+        Fill(p, r.x + 4, y + 4, r.w - 8, 1, WoodLight);
+        Fill(p, r.x + 4, y + 5, r.w - 8, 1, Wood);
+        Fill(p, r.x + 4, y + 6, r.w - 8, 1, WoodDark);
+        Shade(p, r.x + 4, y + 7, r.w - 8, 2, 8, Ink);
+    }
+    LadderRail(p, r.x, top, bottom - top);
+    LadderRail(p, r.x + r.w - 4, top, bottom - top);
+}
+
+// The shaft is deep night, faintly lit from its middle, with steel guides
+// and the lift's cables running down from the winding gear.
+void ShaftWell(Pixels& p, const Shaft& s) {
+    for (int y = HudRows; y < s.pitBottom; ++y)
+        for (int x = s.x; x < s.x + ShaftWidth; ++x) {
+            int fromEdge = std::min(x - s.x, s.x + ShaftWidth - 1 - x);
+            p.At(x, y) = Mix(x, y, std::min(8, fromEdge / 3), Ink, NightDeep);
+            if (fromEdge > 12) p.At(x, y) = Mix(x, y, 3, NightDeep, Night);
+        }
+    for (int y = HudRows; y < s.pitBottom; y += 24) Fill(p, s.x + 4, y, ShaftWidth - 8, 1, Iron);  // cross ties
+    int h = s.pitBottom - HudRows;
+    for (int side = 0; side < 2; ++side) {
+        int x = side ? s.x + ShaftWidth - 4 : s.x;
+        Fill(p, x, HudRows, 4, h, Iron);
+        Fill(p, x + (side ? 2 : 1), HudRows, 1, h, SteelLight);
+        Fill(p, x + (side ? 1 : 2), HudRows, 1, h, Steel);
+    }
+    Fill(p, s.x + 15, HudRows, 1, h, Iron);
+    Fill(p, s.x + 32, HudRows, 1, h, Iron);
 }
 
 void ShaftPicture(Pixels& p, const Shaft& s, const Layout& maze, int lift) {
-    Fill(p, s.x, HudRows, ShaftWidth, s.pitBottom - HudRows, NightDeep);
-    for (int y = HudRows; y < s.pitBottom; y += 24)
-        Fill(p, s.x + 4, y, ShaftWidth - 8, 1, Iron);  // cross ties
-    Fill(p, s.x, HudRows, 3, s.pitBottom - HudRows, Steel);
-    Fill(p, s.x + ShaftWidth - 3, HudRows, 3, s.pitBottom - HudRows, Steel);
+    ShaftWell(p, s);
     Rock(p, {s.x, s.pitBottom, ShaftWidth, 8});
     // The winding gear above the top stop.
     Fill(p, s.x - 4, HudRows, ShaftWidth + 8, 3, Iron);
-    Fill(p, s.x + 16, HudRows + 1, 16, 4, SteelLight);
+    Fill(p, s.x - 4, HudRows, ShaftWidth + 8, 1, Steel);
+    Fill(p, s.x + 12, HudRows + 1, 24, 5, Steel);
+    Fill(p, s.x + 12, HudRows + 1, 24, 1, SteelLight);
     // Each opening gets a striped threshold beside the shaft.
     for (const ShaftOpening& o : maze.openings) {
         if (o.lift != lift) continue;
@@ -84,15 +127,28 @@ void GrabHandle(Pixels& p, const Handle& h) {
     Fill(p, h.x + 8, h.floor - 64, 2, 8, GreenLight);
 }
 
-// A sagging garland with baubles and lights under a ceiling.
-void Garland(Pixels& p, int x0, int x1, int y) {
+// A bulb with a dithered glow round it.
+void Bulb(Pixels& p, int x, int y, std::uint32_t c) {
+    for (int dy = -3; dy <= 4; ++dy)
+        for (int dx = -3; dx <= 4; ++dx)
+            if (std::abs(2 * dx - 1) + std::abs(2 * dy - 1) < 10 && Dither(x + dx, y + dy, 3))
+                Dot(p, x + dx, y + dy, c);
+    Fill(p, x, y, 2, 2, c);
+    Dot(p, x, y, White);
+}
+
+// A sagging garland with baubles and lights, following the floor above.
+void Garland(Pixels& p, const Floor& f) {
+    int x0 = f.surface.front().x + 8, x1 = f.surface.back().x - 8;
     for (int x = x0; x <= x1; ++x) {
-        int t = (x - x0) % 48;
-        int sag = t * (48 - t) / 96;
-        Fill(p, x, y + sag, 1, 3, (x % 3) ? Green : GreenDark);
-        if (t == 24) Fill(p, x - 2, y + sag + 3, 5, 5, (x / 48) % 2 ? Red : Gold);
-        if (t % 12 == 6)
-            Dot(p, x, y + sag + 3, (x / 12) % 3 == 0 ? Lamp : (x / 12) % 3 == 1 ? RedLight : GoldLight);
+        int t = (x - x0) % 48, y = SurfaceAt(f, x) + f.depth + 1 + t * (48 - t) / 96;
+        Fill(p, x, y, 1, 3, Mix(x, y, 6, Green, GreenDark));
+        Dot(p, x, y, (x % 3) ? GreenLight : Green);
+        if (t == 24) {
+            Fill(p, x - 2, y + 3, 5, 5, (x / 48) % 2 ? Red : Gold);
+            Dot(p, x - 1, y + 4, (x / 48) % 2 ? RedLight : GoldLight);
+        }
+        if (t % 12 == 6) Bulb(p, x, y + 3, (x / 12) % 3 == 0 ? Lamp : (x / 12) % 3 == 1 ? RedLight : GoldLight);
     }
 }
 
@@ -131,8 +187,7 @@ Pixels PaintScenery(const Layout& maze) {
     for (const Point& t : maze.trees) Tree(p, t);
     for (const Floor& f : maze.floors)
         if (f.surface.back().x - f.surface.front().x > 100)
-            Garland(p, f.surface.front().x + 8, f.surface.back().x - 8,
-                    SurfaceAt(f, f.surface.front().x) + f.depth + 1);
+            Garland(p, f);
     for (const Rect& r : maze.rock) Rock(p, r);
     PaintFloors(p, maze);
     for (int c = 1; c <= 3; ++c) Rails(p, CartTrackOf(c));

@@ -80,8 +80,8 @@ std::uint32_t Plank(int x, int y, int d, int depth, int seed) {
     if (d == 1) return WoodLight;
     if ((x + seed) % 48 == 0) return WoodDeep;  // plank joint
     if (d == depth - 2) return Mix(x, y, 8, Wood, WoodDark);
-    bool grain = (x * 3 + d * 17 + seed) % 23 < 4;
-    return grain ? WoodDark : Mix(x, y, 2, Wood, WoodLight);
+    bool grain = d % 2 == 0 && ((x + d * 29 + seed) / 5) % 6 == 0;  // short streaks along the plank
+    return grain ? WoodDark : Wood;
 }
 
 void FloorSlab(Pixels& p, const Floor& f, int seed) {
