@@ -21,7 +21,8 @@ using platform::Pixels;
 
 // A bevelled frame, night and falling snow, and moonlight spilling onto the wall below.
 void Window(Pixels& p, const Rect& r) {
-    for (int d = 1; d < 28; ++d) Shade(p, r.x - d / 3, r.y + r.h + 3 + d, r.w + 2 * (d / 3), 1, 4 - d / 7, BrickLight);
+    for (int d = 1; d < 28; ++d)
+        Shade(p, r.x - d / 3, r.y + r.h + 3 + d, r.w + 2 * (d / 3), 1, 4 - d / 7, BrickLight);
     Fill(p, r.x - 3, r.y - 3, r.w + 6, r.h + 6, WoodDark);
     Fill(p, r.x - 3, r.y - 3, r.w + 6, 1, WoodLight);
     Fill(p, r.x - 3, r.y - 3, 1, r.h + 6, WoodLight);
@@ -80,7 +81,8 @@ void ShaftWell(Pixels& p, const Shaft& s) {
             p.At(x, y) = Mix(x, y, std::min(8, fromEdge / 3), Ink, NightDeep);
             if (fromEdge > 12) p.At(x, y) = Mix(x, y, 3, NightDeep, Night);
         }
-    for (int y = HudRows; y < s.pitBottom; y += 24) Fill(p, s.x + 4, y, ShaftWidth - 8, 1, Iron);  // cross ties
+    for (int y = HudRows; y < s.pitBottom; y += 24)
+        Fill(p, s.x + 4, y, ShaftWidth - 8, 1, Iron);  // cross ties
     int h = s.pitBottom - HudRows;
     for (int side = 0; side < 2; ++side) {
         int x = side ? s.x + ShaftWidth - 4 : s.x;
@@ -111,12 +113,21 @@ void ShaftPicture(Pixels& p, const Shaft& s, const Layout& maze, int lift) {
     }
 }
 
+// A buffer stop: a striped post, lit on its left.
+void BufferStop(Pixels& p, int x, int floor) {
+    for (int y = floor - 12; y < floor; ++y) Fill(p, x, y, 4, 1, (y / 3) % 2 ? Red : Snow);
+    Fill(p, x + 3, floor - 12, 1, 12, RedDark);
+}
+
 void Rails(Pixels& p, const CartTrack& t) {
-    for (int x = t.left; x <= t.right; x += 12) Fill(p, x, t.floor - 3, 6, 3, WoodDark);
+    for (int x = t.left; x <= t.right; x += 12) {
+        Fill(p, x, t.floor - 3, 6, 3, WoodDark);
+        Fill(p, x, t.floor - 3, 6, 1, Wood);  // sleepers
+    }
     Fill(p, t.left, t.floor - 4, t.right - t.left + 1, 2, Steel);
     Fill(p, t.left, t.floor - 4, t.right - t.left + 1, 1, SteelLight);
-    Fill(p, t.left - 4, t.floor - 12, 4, 12, Red);  // buffer stops
-    Fill(p, t.right + 1, t.floor - 12, 4, 12, Red);
+    BufferStop(p, t.left - 4, t.floor);
+    BufferStop(p, t.right + 1, t.floor);
 }
 
 void GrabHandle(Pixels& p, const Handle& h) {
@@ -148,19 +159,29 @@ void Garland(Pixels& p, const Floor& f) {
             Fill(p, x - 2, y + 3, 5, 5, (x / 48) % 2 ? Red : Gold);
             Dot(p, x - 1, y + 4, (x / 48) % 2 ? RedLight : GoldLight);
         }
-        if (t % 12 == 6) Bulb(p, x, y + 3, (x / 12) % 3 == 0 ? Lamp : (x / 12) % 3 == 1 ? RedLight : GoldLight);
+        if (t % 12 == 6)
+            Bulb(p, x, y + 3, (x / 12) % 3 == 0 ? Lamp : (x / 12) % 3 == 1 ? RedLight : GoldLight);
     }
 }
 
+// A small fir, lit from the lamp side (left), with baubles and a star.
 void Tree(Pixels& p, Point foot) {
     Fill(p, foot.x - 3, foot.y - 8, 6, 8, WoodDark);
+    Fill(p, foot.x - 3, foot.y - 8, 2, 8, Wood);
     for (int row = 0; row < 40; ++row) {
-        int half = 3 + (row % 13) + row / 4;
-        Fill(p, foot.x - half, foot.y - 48 + row, 2 * half, 1, row % 13 > 10 ? GreenDark : Green);
-        if (row % 9 == 4) Dot(p, foot.x - half / 2, foot.y - 48 + row, Red);
-        if (row % 11 == 7) Dot(p, foot.x + half / 2, foot.y - 48 + row, GoldLight);
+        int half = 3 + (row % 13) + row / 4, y = foot.y - 48 + row;
+        for (int x = foot.x - half; x < foot.x + half; ++x) {
+            int across = 16 * (x - foot.x + half) / (2 * half);
+            std::uint32_t c = Mix(x, y, across, GreenLight, Green);
+            if (across > 9) c = Mix(x, y, across - 4, Green, GreenDark);
+            Dot(p, x, y, row % 13 > 10 ? GreenDark : c);
+        }
+        if (row % 9 == 4) Bulb(p, foot.x - half / 2, y, RedLight);
+        if (row % 11 == 7) Bulb(p, foot.x + half / 2, y, GoldLight);
     }
     Fill(p, foot.x - 2, foot.y - 52, 5, 5, Gold);
+    Fill(p, foot.x, foot.y - 54, 1, 9, GoldLight);
+    Fill(p, foot.x - 4, foot.y - 50, 9, 1, GoldLight);
 }
 
 void Shelf(Pixels& p, const Rect& r) {
@@ -172,6 +193,14 @@ void Shelf(Pixels& p, const Rect& r) {
     }
     Fill(p, r.x, r.y, r.w, 3, WoodLight);
     Fill(p, r.x, r.y + 3, r.w, 2, WoodDark);
+}
+
+// The breakable wall's opening: a stone arch with a dark way through.
+void WallGap(Pixels& p, const Rect& g) {
+    Rock(p, {g.x - 4, g.y - 6, g.w + 8, g.h + 6});
+    Fill(p, g.x - 4, g.y - 6, g.w + 8, 1, StoneLight);
+    for (int y = g.y; y < g.y + g.h; ++y)
+        for (int x = g.x; x < g.x + g.w; ++x) p.At(x, y) = Mix(x, y, 12 - (y - g.y) / 5, NightDeep, Ink);
 }
 
 }  // namespace
@@ -186,8 +215,7 @@ Pixels PaintScenery(const Layout& maze) {
     for (const Rect& s : maze.shelves) Shelf(p, s);
     for (const Point& t : maze.trees) Tree(p, t);
     for (const Floor& f : maze.floors)
-        if (f.surface.back().x - f.surface.front().x > 100)
-            Garland(p, f);
+        if (f.surface.back().x - f.surface.front().x > 100) Garland(p, f);
     for (const Rect& r : maze.rock) Rock(p, r);
     PaintFloors(p, maze);
     for (int c = 1; c <= 3; ++c) Rails(p, CartTrackOf(c));
@@ -204,11 +232,7 @@ Pixels PaintScenery(const Layout& maze) {
         Fill(p, lamp.x + 15, lamp.y - 8, 2, 8, Iron);
         Fill(p, lamp.x + 10, lamp.y - 9, 12, 2, Iron);
     }
-    const Rect& g = maze.wallGap;
-    Fill(p, g.x - 4, g.y - 6, g.w + 8, 6, StoneLight);
-    Fill(p, g.x - 4, g.y, 4, g.h, StoneLight);
-    Fill(p, g.x + g.w, g.y, 4, g.h, StoneLight);
-    Fill(p, g.x, g.y, g.w, g.h, NightDeep);
+    WallGap(p, maze.wallGap);
     return p;
 }
 

@@ -74,6 +74,12 @@ void UnderShadow(Pixels& p, const Floor& f) {
     }
 }
 
+// The wall darkens a little where it meets the floor in front of it.
+void WallFoot(Pixels& p, const Floor& f) {
+    for (int x = f.surface.front().x; x <= f.surface.back().x; ++x)
+        for (int d = 1; d <= 4; ++d) Shade(p, x, SurfaceAt(f, x) - d, 1, 1, 10 - 2 * d, BrickDeep);
+}
+
 std::uint32_t Plank(int x, int y, int d, int depth, int seed) {
     if (d == 0) return Straw;  // the lit walking edge
     if (d == depth - 1) return WoodDark;
@@ -97,7 +103,10 @@ void FloorSlab(Pixels& p, const Floor& f, int seed) {
 void PaintBackWall(Pixels& p, const Layout& maze) {
     Bricks(p);
     Posts(p);
-    for (const Floor& f : maze.floors) UnderShadow(p, f);
+    for (const Floor& f : maze.floors) {
+        UnderShadow(p, f);
+        WallFoot(p, f);
+    }
 }
 
 void PaintFloors(Pixels& p, const Layout& maze) {
