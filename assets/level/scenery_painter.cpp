@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "assets/level/mask_painter.h"
 #include "assets/level/scenery_brushes.h"
 #include "assets/level/scenery_wall.h"
 #include "assets/level/table_geometry.h"
@@ -217,7 +218,7 @@ Pixels PaintScenery(const Layout& maze) {
     for (const Floor& f : maze.floors)
         if (f.surface.back().x - f.surface.front().x > 100) Garland(p, f);
     for (const Rect& r : maze.rock) Rock(p, r);
-    PaintFloors(p, maze);
+    PaintFloors(p, maze, PaintMasks(maze).ground);
     for (int c = 1; c <= 3; ++c) Rails(p, CartTrackOf(c));
     for (std::size_t s = 0; s < maze.shafts.size(); ++s)
         ShaftPicture(p, maze.shafts[s], maze, static_cast<int>(s) + 1);

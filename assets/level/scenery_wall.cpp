@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "assets/level/mask_colours.h"
 #include "assets/level/scenery_brushes.h"
 #include "assets/level/table_geometry.h"
 #include "assets/palette.h"
@@ -90,11 +91,18 @@ std::uint32_t Plank(int x, int y, int d, int depth, int seed) {
     return grain ? WoodDark : Wood;
 }
 
-void FloorSlab(Pixels& p, const Floor& f, int seed) {
+// Where the ground mask opens the slab (a ladder's way through), the gap
+// shows dark, so nothing looks solid that a present would fall through.
+void FloorSlab(Pixels& p, const Floor& f, int seed, const Pixels& ground) {
     for (int x = f.surface.front().x; x <= f.surface.back().x; ++x) {
         int top = SurfaceAt(f, x);
-        for (int d = 0; d < f.depth; ++d) Dot(p, x, top + d, Plank(x, top + d, d, f.depth, seed));
-        if ((x + seed) % 48 == 4 && f.depth > 4) Dot(p, x, top + 3, Steel);  // nail heads
+        for (int d = 0; d < f.depth; ++d) {
+            bool open = ground.At(x, top + d) == colours::Air;
+            Dot(p, x, top + d,
+                open ? Mix(x, top + d, 5, Ink, WoodDeep) : Plank(x, top + d, d, f.depth, seed));
+        }
+        bool nail = (x + seed) % 48 == 4 && f.depth > 4 && ground.At(x, top + 3) != colours::Air;
+        if (nail) Dot(p, x, top + 3, Steel);
     }
 }
 
@@ -109,9 +117,9 @@ void PaintBackWall(Pixels& p, const Layout& maze) {
     }
 }
 
-void PaintFloors(Pixels& p, const Layout& maze) {
+void PaintFloors(Pixels& p, const Layout& maze, const Pixels& ground) {
     int seed = 0;
-    for (const Floor& f : maze.floors) FloorSlab(p, f, seed += 17);
+    for (const Floor& f : maze.floors) FloorSlab(p, f, seed += 17, ground);
 }
 
 }  // namespace assets::level

@@ -7,6 +7,7 @@
 namespace assets::level {
 
 void PaintBackWall(platform::Pixels& p, const Layout& maze);
-void PaintFloors(platform::Pixels& p, const Layout& maze);
+// `ground` is the ground mask: the planks cover exactly its solid rows.
+void PaintFloors(platform::Pixels& p, const Layout& maze, const platform::Pixels& ground);
 
 }  // namespace assets::level
