@@ -67,6 +67,20 @@ void Posts(Pixels& p) {
         }
 }
 
+// Knee braces from a post up to the floor it carries.
+void Braces(Pixels& p, const Floor& f) {
+    for (int x0 = 120; x0 < WorldWidth; x0 += 256) {
+        if (x0 - 18 < f.surface.front().x || x0 + 34 > f.surface.back().x) continue;
+        for (int i = 0; i < 16; ++i)
+            for (int side = 0; side < 2; ++side) {
+                int x = side ? x0 + 16 + i : x0 - 1 - i, y = SurfaceAt(f, x) + f.depth + 15 - i;
+                Dot(p, x, y, Wood);
+                Fill(p, x, y + 1, 1, 2, WoodDark);
+                Dot(p, x, y + 3, WoodDeep);
+            }
+    }
+}
+
 // Each floor casts a soft shadow down the wall below it.
 void UnderShadow(Pixels& p, const Floor& f) {
     for (int x = f.surface.front().x; x <= f.surface.back().x; ++x) {
@@ -113,6 +127,7 @@ void PaintBackWall(Pixels& p, const Layout& maze) {
     Posts(p);
     for (const Floor& f : maze.floors) {
         UnderShadow(p, f);
+        Braces(p, f);
         WallFoot(p, f);
     }
 }
