@@ -19,9 +19,11 @@ inline constexpr std::uint32_t Stone = 0xFF3A4466u;
 inline constexpr std::uint32_t StoneLight = 0xFF5A6688u;
 
 // Brick and timber.
+inline constexpr std::uint32_t BrickDeep = 0xFF2C1218u;  // brick in the dark corners
 inline constexpr std::uint32_t BrickDark = 0xFF4A1C1Cu;
 inline constexpr std::uint32_t Brick = 0xFF7A2E26u;
 inline constexpr std::uint32_t BrickLight = 0xFFA44A36u;
+inline constexpr std::uint32_t WoodDeep = 0xFF24140Cu;  // joints and timber in shadow
 inline constexpr std::uint32_t WoodDark = 0xFF3E2414u;
 inline constexpr std::uint32_t Wood = 0xFF6B4226u;
 inline constexpr std::uint32_t WoodLight = 0xFF9C6A3Eu;

@@ -6,6 +6,10 @@
 
 #include <algorithm>
 
+#include "assets/level/mask_painter.h"
+#include "assets/level/scenery_brushes.h"
+#include "assets/level/scenery_decor.h"
+#include "assets/level/scenery_wall.h"
 #include "assets/level/table_geometry.h"
 #include "assets/palette.h"
 
@@ -16,75 +20,70 @@ namespace {
 using namespace assets::palette;
 using platform::Pixels;
 
-void Fill(Pixels& p, int x, int y, int w, int h, std::uint32_t c) {
-    for (int yy = std::max(0, y); yy < std::min(p.height, y + h); ++yy)
-        for (int xx = std::max(0, x); xx < std::min(p.width, x + w); ++xx) p.At(xx, yy) = c;
-}
-
-void Dot(Pixels& p, int x, int y, std::uint32_t c) { Fill(p, x, y, 1, 1, c); }
-
-// Staggered bricks, 16 by 8, with dark mortar; a little variation per brick.
-void BackWall(Pixels& p) {
-    for (int y = HudRows; y < WorldHeight; ++y)
-        for (int x = 0; x < WorldWidth; ++x) {
-            int row = y / 8, shift = (row % 2) * 8, col = (x + shift) / 16;
-            bool mortar = y % 8 == 0 || (x + shift) % 16 == 0;
-            std::uint32_t brick = (row * 7 + col * 13) % 5 == 0 ? Brick : BrickDark;
-            p.At(x, y) = mortar ? Ink : brick;
-        }
-}
-
-void Window(Pixels& p, const Rect& r) {
-    Fill(p, r.x - 3, r.y - 3, r.w + 6, r.h + 6, WoodDark);
-    Fill(p, r.x, r.y, r.w, r.h, Night);
-    for (int i = 0; i < r.w * r.h / 40; ++i)
-        Dot(p, r.x + (i * 37) % r.w, r.y + (i * 23) % r.h, i % 3 ? SnowShadow : Snow);
-    Fill(p, r.x, r.y + r.h - 6, r.w, 6, Snow);  // snow on the sill outside
-    Fill(p, r.x + r.w / 2 - 1, r.y, 2, r.h, WoodDark);
-    Fill(p, r.x, r.y + r.h / 2 - 1, r.w, 2, WoodDark);
-}
-
-void FloorSlab(Pixels& p, const Floor& f) {
-    for (int x = f.surface.front().x; x <= f.surface.back().x; ++x) {
-        int top = SurfaceAt(f, x);
-        for (int d = 0; d < f.depth; ++d) {
-            std::uint32_t c = d == 0 ? WoodLight : d == f.depth - 1 ? WoodDark : Wood;
-            if (x % 32 == 0 && d > 0) c = WoodDark;  // plank joints
-            Dot(p, x, top + d, c);
-        }
-        Fill(p, x, top + f.depth, 1, 2, Ink);
-    }
-}
-
+// Dressed stone, lit along its top edge and darkening with depth.
 void Rock(Pixels& p, const Rect& r) {
     for (int y = r.y; y < r.y + r.h; ++y)
         for (int x = r.x; x < r.x + r.w; ++x) {
-            bool joint = y % 16 == 0 || (x + (y / 16 % 2) * 16) % 32 == 0;
-            Dot(p, x, y, joint ? Ink : (x * 5 + y * 3) % 11 == 0 ? StoneLight : Stone);
+            int course = (y - r.y) / 16, shift = course % 2 * 16;
+            bool joint = (y - r.y) % 16 == 0 || (x + shift) % 32 == 0;
+            std::uint32_t face = Mix(x, y, 6 - (y - r.y) % 16 / 3, Stone, StoneLight);
+            Dot(p, x, y, joint ? Ink : Mix(x, y, std::min(12, course * 5), face, Night));
         }
+    Fill(p, r.x, r.y, r.w, 1, StoneLight);
+}
+
+// A rail, lit on its left, shaded on its right.
+void LadderRail(Pixels& p, int x, int top, int h) {
+    Fill(p, x, top, 1, h, Straw);
+    Fill(p, x + 1, top, 2, h, WoodLight);
+    Fill(p, x + 3, top, 1, h, WoodDark);
+    Shade(p, x + 4, top, 2, h, 9, Ink);  // its shadow on the wall
 }
 
 void Ladder(Pixels& p, const LadderSpan& s) {
     Rect r = LadderRect(s.ladder);
     int top = std::min(r.y, s.floors.front() - LadderEndRows);
     int bottom = std::max(r.y + r.h, s.floors.back());
-    for (int y = top; y < bottom; y += 12) Fill(p, r.x + 4, y + 4, r.w - 8, 3, Wood);
-    Fill(p, r.x, top, 4, bottom - top, WoodLight);
-    Fill(p, r.x + r.w - 4, top, 4, bottom - top, WoodLight);
-    Fill(p, r.x + 3, top, 1, bottom - top, WoodDark);
-    Fill(p, r.x + r.w - 1, top, 1, bottom - top, WoodDark);
+    for (int y = top; y < bottom; y += 12) {
+        Fill(p, r.x + 4, y + 4, r.w - 8, 1, WoodLight);
+        Fill(p, r.x + 4, y + 5, r.w - 8, 1, Wood);
+        Fill(p, r.x + 4, y + 6, r.w - 8, 1, WoodDark);
+        Shade(p, r.x + 4, y + 7, r.w - 8, 2, 8, Ink);
+    }
+    LadderRail(p, r.x, top, bottom - top);
+    LadderRail(p, r.x + r.w - 4, top, bottom - top);
+}
+
+// The shaft is deep night, faintly lit from its middle, with steel guides
+// and the lift's cables running down from the winding gear.
+void ShaftWell(Pixels& p, const Shaft& s) {
+    for (int y = HudRows; y < s.pitBottom; ++y)
+        for (int x = s.x; x < s.x + ShaftWidth; ++x) {
+            int fromEdge = std::min(x - s.x, s.x + ShaftWidth - 1 - x);
+            p.At(x, y) = Mix(x, y, std::min(8, fromEdge / 3), Ink, NightDeep);
+            if (fromEdge > 12) p.At(x, y) = Mix(x, y, 3, NightDeep, Night);
+        }
+    for (int y = HudRows; y < s.pitBottom; y += 24)
+        Fill(p, s.x + 4, y, ShaftWidth - 8, 1, Iron);  // cross ties
+    int h = s.pitBottom - HudRows;
+    for (int side = 0; side < 2; ++side) {
+        int x = side ? s.x + ShaftWidth - 4 : s.x;
+        Fill(p, x, HudRows, 4, h, Iron);
+        Fill(p, x + (side ? 2 : 1), HudRows, 1, h, SteelLight);
+        Fill(p, x + (side ? 1 : 2), HudRows, 1, h, Steel);
+    }
+    Fill(p, s.x + 15, HudRows, 1, h, Iron);
+    Fill(p, s.x + 32, HudRows, 1, h, Iron);
 }
 
 void ShaftPicture(Pixels& p, const Shaft& s, const Layout& maze, int lift) {
-    Fill(p, s.x, HudRows, ShaftWidth, s.pitBottom - HudRows, NightDeep);
-    for (int y = HudRows; y < s.pitBottom; y += 24)
-        Fill(p, s.x + 4, y, ShaftWidth - 8, 1, Iron);  // cross ties
-    Fill(p, s.x, HudRows, 3, s.pitBottom - HudRows, Steel);
-    Fill(p, s.x + ShaftWidth - 3, HudRows, 3, s.pitBottom - HudRows, Steel);
+    ShaftWell(p, s);
     Rock(p, {s.x, s.pitBottom, ShaftWidth, 8});
     // The winding gear above the top stop.
     Fill(p, s.x - 4, HudRows, ShaftWidth + 8, 3, Iron);
-    Fill(p, s.x + 16, HudRows + 1, 16, 4, SteelLight);
+    Fill(p, s.x - 4, HudRows, ShaftWidth + 8, 1, Steel);
+    Fill(p, s.x + 12, HudRows + 1, 24, 5, Steel);
+    Fill(p, s.x + 12, HudRows + 1, 24, 1, SteelLight);
     // Each opening gets a striped threshold beside the shaft.
     for (const ShaftOpening& o : maze.openings) {
         if (o.lift != lift) continue;
@@ -96,12 +95,21 @@ void ShaftPicture(Pixels& p, const Shaft& s, const Layout& maze, int lift) {
     }
 }
 
+// A buffer stop: a striped post, lit on its left.
+void BufferStop(Pixels& p, int x, int floor) {
+    for (int y = floor - 12; y < floor; ++y) Fill(p, x, y, 4, 1, (y / 3) % 2 ? Red : Snow);
+    Fill(p, x + 3, floor - 12, 1, 12, RedDark);
+}
+
 void Rails(Pixels& p, const CartTrack& t) {
-    for (int x = t.left; x <= t.right; x += 12) Fill(p, x, t.floor - 3, 6, 3, WoodDark);
+    for (int x = t.left; x <= t.right; x += 12) {
+        Fill(p, x, t.floor - 3, 6, 3, WoodDark);
+        Fill(p, x, t.floor - 3, 6, 1, Wood);  // sleepers
+    }
     Fill(p, t.left, t.floor - 4, t.right - t.left + 1, 2, Steel);
     Fill(p, t.left, t.floor - 4, t.right - t.left + 1, 1, SteelLight);
-    Fill(p, t.left - 4, t.floor - 12, 4, 12, Red);  // buffer stops
-    Fill(p, t.right + 1, t.floor - 12, 4, 12, Red);
+    BufferStop(p, t.left - 4, t.floor);
+    BufferStop(p, t.right + 1, t.floor);
 }
 
 void GrabHandle(Pixels& p, const Handle& h) {
@@ -112,38 +120,12 @@ void GrabHandle(Pixels& p, const Handle& h) {
     Fill(p, h.x + 8, h.floor - 64, 2, 8, GreenLight);
 }
 
-// A sagging garland with baubles and lights under a ceiling.
-void Garland(Pixels& p, int x0, int x1, int y) {
-    for (int x = x0; x <= x1; ++x) {
-        int t = (x - x0) % 48;
-        int sag = t * (48 - t) / 96;
-        Fill(p, x, y + sag, 1, 3, (x % 3) ? Green : GreenDark);
-        if (t == 24) Fill(p, x - 2, y + sag + 3, 5, 5, (x / 48) % 2 ? Red : Gold);
-        if (t % 12 == 6)
-            Dot(p, x, y + sag + 3, (x / 12) % 3 == 0 ? Lamp : (x / 12) % 3 == 1 ? RedLight : GoldLight);
-    }
-}
-
-void Tree(Pixels& p, Point foot) {
-    Fill(p, foot.x - 3, foot.y - 8, 6, 8, WoodDark);
-    for (int row = 0; row < 40; ++row) {
-        int half = 3 + (row % 13) + row / 4;
-        Fill(p, foot.x - half, foot.y - 48 + row, 2 * half, 1, row % 13 > 10 ? GreenDark : Green);
-        if (row % 9 == 4) Dot(p, foot.x - half / 2, foot.y - 48 + row, Red);
-        if (row % 11 == 7) Dot(p, foot.x + half / 2, foot.y - 48 + row, GoldLight);
-    }
-    Fill(p, foot.x - 2, foot.y - 52, 5, 5, Gold);
-}
-
-void Shelf(Pixels& p, const Rect& r) {
-    const std::uint32_t boxes[] = {Red, Green, Gold, Purple, RedLight};
-    for (int x = r.x + 2, i = 0; x + 10 < r.x + r.w; x += 14, ++i) {
-        int h = 8 + (i * 5) % 7;
-        Fill(p, x, r.y - h, 10, h, boxes[i % 5]);
-        Fill(p, x + 4, r.y - h, 2, h, GoldLight);  // ribbon
-    }
-    Fill(p, r.x, r.y, r.w, 3, WoodLight);
-    Fill(p, r.x, r.y + 3, r.w, 2, WoodDark);
+// The breakable wall's opening: a stone arch with a dark way through.
+void WallGap(Pixels& p, const Rect& g) {
+    Rock(p, {g.x - 4, g.y - 6, g.w + 8, g.h + 6});
+    Fill(p, g.x - 4, g.y - 6, g.w + 8, 1, StoneLight);
+    for (int y = g.y; y < g.y + g.h; ++y)
+        for (int x = g.x; x < g.x + g.w; ++x) p.At(x, y) = Mix(x, y, 12 - (y - g.y) / 5, NightDeep, Ink);
 }
 
 }  // namespace
@@ -151,18 +133,16 @@ void Shelf(Pixels& p, const Rect& r) {
 Pixels PaintScenery(const Layout& maze) {
     Pixels p{WorldWidth, WorldHeight,
              std::vector<std::uint32_t>(std::size_t{WorldWidth} * WorldHeight, NightDeep)};
-    BackWall(p);
+    PaintBackWall(p, maze);
     Fill(p, 0, 0, WorldWidth, HudRows, NightDeep);
     Fill(p, 0, HudRows - 2, WorldWidth, 2, WoodDark);
     for (const Rect& w : maze.windows) Window(p, w);
     for (const Rect& s : maze.shelves) Shelf(p, s);
     for (const Point& t : maze.trees) Tree(p, t);
     for (const Floor& f : maze.floors)
-        if (f.surface.back().x - f.surface.front().x > 100)
-            Garland(p, f.surface.front().x + 8, f.surface.back().x - 8,
-                    SurfaceAt(f, f.surface.front().x) + f.depth + 1);
+        if (f.surface.back().x - f.surface.front().x > 100) Garland(p, f);
     for (const Rect& r : maze.rock) Rock(p, r);
-    for (const Floor& f : maze.floors) FloorSlab(p, f);
+    PaintFloors(p, maze, PaintMasks(maze).ground);
     for (int c = 1; c <= 3; ++c) Rails(p, CartTrackOf(c));
     for (std::size_t s = 0; s < maze.shafts.size(); ++s)
         ShaftPicture(p, maze.shafts[s], maze, static_cast<int>(s) + 1);
@@ -177,11 +157,7 @@ Pixels PaintScenery(const Layout& maze) {
         Fill(p, lamp.x + 15, lamp.y - 8, 2, 8, Iron);
         Fill(p, lamp.x + 10, lamp.y - 9, 12, 2, Iron);
     }
-    const Rect& g = maze.wallGap;
-    Fill(p, g.x - 4, g.y - 6, g.w + 8, 6, StoneLight);
-    Fill(p, g.x - 4, g.y, 4, g.h, StoneLight);
-    Fill(p, g.x + g.w, g.y, 4, g.h, StoneLight);
-    Fill(p, g.x, g.y, g.w, g.h, NightDeep);
+    WallGap(p, maze.wallGap);
     return p;
 }
 
