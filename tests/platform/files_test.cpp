@@ -1,5 +1,6 @@
 // Byte files: little-endian integers and text lines.
 #include "shell/platform/files.h"
+#include "tests/temp_path.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +13,7 @@ namespace {
 
 class FilesTest : public ::testing::Test {
 protected:
-    std::string path =
-        (std::filesystem::temp_directory_path() /
-         ("snatchkin_files_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())))
-            .string();
+    std::string path = testing_support::TempPathForThisTest("files").string();
     void TearDown() override { std::filesystem::remove(path); }
 
     void WriteBytes(std::string_view bytes) { std::ofstream(path, std::ios::binary) << bytes; }
@@ -61,6 +59,7 @@ TEST_F(FilesTest, Int32IsLittleEndianSignedAndShortReadsFail) {
 
     WriteBytes("\x01\x02\x03");
     auto shortFile = platform::OpenReadFile(path);
+    ASSERT_TRUE(shortFile);
     EXPECT_EQ(platform::ReadInt32(*shortFile), std::nullopt);
 }
 

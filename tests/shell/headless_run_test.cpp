@@ -10,6 +10,7 @@
 #include "shell/platform/platform.h"
 #include "shell/platform/state_registry.h"
 #include "shell/startup.h"
+#include "tests/temp_path.h"
 
 namespace {
 
@@ -26,9 +27,7 @@ shell::HeadlessRun Short() {
 class HeadlessRunTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("snatchkin_headless_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        dir = testing_support::TempPathForThisTest("headless");
         fs::remove_all(dir);
         fs::create_directories(dir);
     }

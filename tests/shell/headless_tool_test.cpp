@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "shell/platform/png_codec.h"
+#include "tests/temp_path.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ int RunTool(const std::string& arguments) {
 }
 
 TEST(HeadlessTool, WritesTheFirstFrameAndTheDump) {
-    fs::path dir = fs::temp_directory_path() / "snatchkin_headless_tool";
+    fs::path dir = testing_support::TempPathForThisTest("headless_tool");
     fs::remove_all(dir);
     fs::create_directories(dir / "game");
     std::ofstream(dir / "script.txt") << "# leave the main menu: Escape asks, Y answers\nat 2 tap Escape\nat 3 tap Y\n";

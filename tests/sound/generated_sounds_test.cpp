@@ -12,6 +12,7 @@
 #include "assets/asset_table.h"
 #include "assets/registry.h"
 #include "tests/sound/decode.h"
+#include "tests/temp_path.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ TEST_F(GeneratedSoundsTest, MusicLoopsJoinWithoutStepOrGap) {
 
 // The tool makes the same bytes on every run: run it again and compare.
 TEST_F(GeneratedSoundsTest, GeneratorIsDeterministic) {
-    auto dir = std::filesystem::temp_directory_path() / "snatchkin_soundgen_test";
+    auto dir = testing_support::TempPathForThisTest("soundgen");
     std::filesystem::remove_all(dir);
     std::string command = std::string(SOUNDGEN_PATH) + " " + dir.string();
     ASSERT_EQ(std::system(command.c_str()), 0);

@@ -13,6 +13,7 @@
 #include "services/sound.h"
 #include "services/sound_startup.h"
 #include "services/sound_state.h"
+#include "tests/temp_path.h"
 
 namespace {
 
@@ -195,10 +196,11 @@ TEST_F(SoundManagerTest, FailedLoadLeavesAGapInTheChannelIndices) {
 
 TEST_F(SoundManagerTest, LoadsAFileFromDiskWhenNothingIsEmbeddedUnderThePath) {
     auto bytes = *assets::Lookup("snd\\DingSND.ogg");
-    auto path = std::filesystem::temp_directory_path() / "snatchkin_Sound_Test.OGG";
+    auto path = testing_support::TempPathForThisTest("sound") / "snatchkin_Sound_Test.OGG";
+    std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     EXPECT_EQ(Sound::Load(path.string(), 1), 1);
-    std::filesystem::remove(path);
+    std::filesystem::remove_all(path.parent_path());
     EXPECT_EQ(SoundList.back().FX, "snatchkin_sound_test");
     Sound::Play("snatchkin_Sound_Test", 0);
     EXPECT_GT(Peak(Mix(1000)), 0.1f);
