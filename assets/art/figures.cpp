@@ -390,10 +390,12 @@ const Look& HeroLook() {
                            .headRadius = 6.3,
                            .limbRadius = 2.0,
                            .bodyRadius = 4.6,
-                           .top = {{pal::RedDark, pal::Red, pal::RedLight, pal::RedLight}},
-                           .topStripe = {{pal::Ink, pal::Iron, pal::Stone, pal::StoneLight}},
-                           .legs = {{pal::WoodDark, pal::Wood, pal::WoodLight, pal::WoodLight}},
-                           .legStripe = {{pal::WoodDark, pal::Wood, pal::WoodLight, pal::WoodLight}},
+                           // A burglar's black and white hoops: they stand out on the red
+                           // brick of the workshop, where a red jumper would sink into it.
+                           .top = {{pal::SnowShadow, pal::Snow, pal::White, pal::White}},
+                           .topStripe = {{pal::Ink, pal::Iron, pal::Iron, pal::Stone}},
+                           .legs = {{pal::Night, pal::Stone, pal::StoneLight, pal::StoneLight}},
+                           .legStripe = {{pal::Night, pal::Stone, pal::StoneLight, pal::StoneLight}},
                            .boots = {{pal::Ink, pal::Iron, pal::Stone, pal::Steel}},
                            .skin = {{pal::SkinDark, pal::Skin, pal::Skin, pal::Parchment}},
                            .hat = {{pal::Iron, pal::Steel, pal::Steel, pal::SteelLight}},
