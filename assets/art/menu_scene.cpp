@@ -79,7 +79,7 @@ void Logo(Canvas& c) {
                     .proportional = true};
     PartLayer logo(c);
     Canvas& layer = logo.Layer();
-    DrawTextCentred(layer, kCentre, 92, "Snatchkin:", title);
+    DrawTextCentred(layer, kCentre, 92, "SNATCHKIN", title);
     Outline(layer, pal::RedDark, 2);
     Outline(layer, pal::Ink, 1);
     for (int x = 380; x < 1010; ++x) {
