@@ -57,6 +57,9 @@ void PaintFigure(Canvas& cell, const Look& look, const Pose& pose, const Placeme
 enum class PresentStyle { Small, Big };
 void PaintPresent(Canvas& c, int x, int y, int w, int h, PresentStyle style);
 void PaintStuckAxe(Canvas& cell);
+// A spoked wheel with an iron tyre centred on the pixel around (cx, cy);
+// turn in radians, clockwise on screen.
+void PaintWheel(Canvas& c, double cx, double cy, double r, double turn);
 // A five-pointed star centred at (cx, cy).
 void PaintStar(Canvas& c, double cx, double cy, double r, double turn);
 

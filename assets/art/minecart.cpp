@@ -13,19 +13,6 @@ namespace pal = assets::palette;
 const Ramp kIron{{pal::Ink, pal::Iron, pal::Steel, pal::SteelLight}};
 const Ramp kWood{{pal::WoodDark, pal::Wood, pal::WoodLight, pal::Straw}};
 
-// Spoked iron wheel; 'turn' in radians.
-void Wheel(Canvas& c, double cx, double cy, double r, double turn) {
-    FillEllipse(c, cx, cy, r, r, kIron);
-    FillEllipseFlat(c, cx, cy, r - 1.6, r - 1.6, pal::WoodDark);
-    for (int i = 0; i < 4; ++i) {
-        double a = turn + i * 1.5707963;
-        Line(c, static_cast<int>(cx), static_cast<int>(cy),
-             static_cast<int>(std::lround(cx + std::cos(a) * (r - 1.5))),
-             static_cast<int>(std::lround(cy + std::sin(a) * (r - 1.5))), pal::Steel);
-    }
-    FillEllipse(c, cx, cy, 1.6, 1.6, {{pal::GoldDark, pal::Gold, pal::GoldLight, pal::White}});
-}
-
 void Cart(Canvas& cell, int frame) {
     PartLayer pl(cell);
     // Tub: wooden boards in an iron frame, wider at the top.
@@ -40,13 +27,13 @@ void Cart(Canvas& cell, int frame) {
     FillRect(c, 7, 52, 50, 3, kIron.tone[1]);
     for (int x : {12, 31, 50})
         for (int y = 35; y < 52; ++y)
-            c.Put(x + (y - 35) / 8 * 0, y, kIron.tone[1]), c.Put(x + 1, y, kIron.tone[0]);
+            c.Put(x, y, kIron.tone[1]), c.Put(x + 1, y, kIron.tone[0]);
     for (int x : {8, 20, 44, 56}) c.Put(x, 33, pal::SteelLight), c.Put(x, 53, pal::Steel);
     pl.Stamp(pal::Ink);
     double turn = frame * 0.31416;
-    Wheel(pl.Layer(), 16, 57, 6, turn);
+    PaintWheel(pl.Layer(), 16.5, 57.5, 6, turn);
     pl.Stamp(pal::Ink);
-    Wheel(pl.Layer(), 48, 57, 6, turn);
+    PaintWheel(pl.Layer(), 47.5, 57.5, 6, turn);
     pl.Stamp(pal::Ink);
 }
 

@@ -1,4 +1,4 @@
-// Presents, the axe in the ground and the dizzy stars.
+// Presents, the axe in the ground, wheels and the dizzy stars.
 #include <algorithm>
 #include <cmath>
 
@@ -67,6 +67,22 @@ void PaintStar(Canvas& c, double cx, double cy, double r, double turn) {
     }
     FillPolygonRamp(c, pts, {{pal::GoldDark, pal::Gold, pal::GoldLight, pal::White}});
     c.Put(static_cast<int>(cx), static_cast<int>(cy), pal::White);
+}
+
+void PaintWheel(Canvas& c, double cx, double cy, double r, double turn) {
+    const Ramp iron{{pal::Ink, pal::Iron, pal::Steel, pal::SteelLight}};
+    FillEllipse(c, cx, cy, r, r, iron);
+    FillEllipseFlat(c, cx, cy, r - 1.6, r - 1.6, pal::WoodDark);
+    // Two light spokes straight through the hub, so the turn shows at a glance
+    // and no spoke ends in a hook.
+    int px = static_cast<int>(std::floor(cx)), py = static_cast<int>(std::floor(cy));
+    for (int i = 0; i < 2; ++i) {
+        double a = turn + i * 1.5707963;
+        int dx = static_cast<int>(std::lround(std::cos(a) * (r - 1.8)));
+        int dy = static_cast<int>(std::lround(std::sin(a) * (r - 1.8)));
+        Line(c, px - dx, py - dy, px + dx, py + dy, pal::Straw);
+    }
+    FillEllipse(c, cx, cy, 1.4, 1.4, iron);
 }
 
 }  // namespace art

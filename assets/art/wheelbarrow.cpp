@@ -11,7 +11,7 @@ namespace {
 
 namespace pal = assets::palette;
 
-constexpr double kWheelX = 50, kWheelY = 56, kWheelR = 7;
+constexpr double kWheelX = 50.5, kWheelY = 56.5, kWheelR = 7;
 
 // Tilt about the wheel's axle: lifting the handles turns the barrow.
 struct Tilt {
@@ -50,17 +50,7 @@ void Barrow(Canvas& cell, bool lifted, int wheel) {
     }
     pl.Stamp(pal::Ink);
     // The wheel: the spokes turn clockwise as the frames count down.
-    FillEllipse(pl.Layer(), kWheelX, kWheelY, kWheelR, kWheelR, iron);
-    FillEllipseFlat(pl.Layer(), kWheelX, kWheelY, kWheelR - 2, kWheelR - 2, pal::WoodDark);
-    double a0 = (4 - wheel) * 0.3927;
-    for (int i = 0; i < 4; ++i) {
-        double a = a0 + i * 1.5707963;
-        Line(pl.Layer(), static_cast<int>(kWheelX), static_cast<int>(kWheelY),
-             static_cast<int>(std::lround(kWheelX + std::cos(a) * (kWheelR - 2))),
-             static_cast<int>(std::lround(kWheelY + std::sin(a) * (kWheelR - 2))), pal::WoodLight);
-    }
-    FillEllipse(pl.Layer(), kWheelX, kWheelY, 1.6, 1.6,
-                {{pal::GoldDark, pal::Gold, pal::GoldLight, pal::White}});
+    PaintWheel(pl.Layer(), kWheelX, kWheelY, kWheelR, (4 - wheel) * 0.3927);
     pl.Stamp(pal::Ink);
 }
 
