@@ -20,10 +20,12 @@ void PaintMenuButtons(Canvas& c, const assets::AssetInfo& info) {
     for (int f = 0; f < info.frames; ++f) {
         Canvas cell = c.Cell(f, info.cellWidth, info.cellHeight);
         bool menu = f >= static_cast<int>(kMainButtons.size());
-        std::string_view label = menu ? "MENU" : kMainButtons[f].label;
+        const MenuButton& b = menu ? kMenuButton : kMainButtons[f];
         Light lit = (menu && f == 4) ? Light::Off : Light::On;
-        PaintButton(cell, kFaceX, kFaceY, kFaceW, kFaceH, label, kButtonDot, lit);
-        if (lit == Light::On) {  // a gold halo hugging the lit button
+        PaintButton(cell, b.faceX, b.faceY, kFaceW, kFaceH, b.label, kButtonDot, lit);
+        // A gold halo hugs the lit big buttons; the MENU face fills its cell's
+        // corner, so it glows through its gold rim alone.
+        if (!menu) {
             Outline(cell, pal::GoldLight);
             Outline(cell, pal::GoldDark);
         }

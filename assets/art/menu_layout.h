@@ -9,19 +9,26 @@ namespace art {
 
 struct MenuButton {
     std::string_view label;
-    int x, y;  // where the game draws the lit picture, screen pixels
+    int x, y;          // where the game draws the lit picture, screen pixels
+    int faceX, faceY;  // the button's face inside that picture: where the pointer box lies
 };
 
 // The four big buttons of the main menu, in frame order of the highlights.
-inline constexpr std::array<MenuButton, 4> kMainButtons{
-    {{"PLAY", 567, 556}, {"INFO", 788, 556}, {"OPTIONS", 567, 646}, {"CREDITS", 788, 646}}};
-inline constexpr MenuButton kOnlineButton{"ONLINE SCORES", 597, 720};
-inline constexpr MenuButton kCloseButton{"X", 928, 486};
+// The game draws the lower row's highlights 3 pixels above their pointer
+// boxes and the upper row's 4, so their faces sit that far down the cell.
+inline constexpr std::array<MenuButton, 4> kMainButtons{{{"PLAY", 567, 556, 3, 4},
+                                                         {"INFO", 788, 556, 3, 4},
+                                                         {"OPTIONS", 567, 646, 3, 3},
+                                                         {"CREDITS", 788, 646, 3, 3}}};
+// The MENU button of the other screens: drawn exactly at its pointer box.
+inline constexpr MenuButton kMenuButton{"MENU", 820, 20, 0, 0};
+inline constexpr MenuButton kOnlineButton{"ONLINE SCORES", 597, 720, 0, 0};
+inline constexpr MenuButton kCloseButton{"X", 928, 486, 0, 0};
 // The board behind the buttons (the panel the click sound listens to).
 inline constexpr int kPanelX = 568, kPanelY = 484, kPanelW = 400, kPanelH = 280;
 
-// Button face inside a 182 by 67 highlight cell.
-inline constexpr int kFaceX = 3, kFaceY = 4, kFaceW = 176, kFaceH = 60;
+// The face of a big button: its pointer box.
+inline constexpr int kFaceW = 176, kFaceH = 60;
 inline constexpr int kButtonDot = 3;
 
 // The options panel is drawn at (407, 156); the row outline at x 424 and

@@ -135,7 +135,7 @@ void Logo(Canvas& c) {
 void ButtonBoard(Canvas& c) {
     PaintBoard(c, kPanelX, kPanelY, kPanelW, kPanelH);
     for (const MenuButton& b : kMainButtons)
-        PaintButton(c, b.x + kFaceX, b.y + kFaceY, kFaceW, kFaceH, b.label, kButtonDot, Light::Off);
+        PaintButton(c, b.x + b.faceX, b.y + b.faceY, kFaceW, kFaceH, b.label, kButtonDot, Light::Off);
     PaintButton(c, kOnlineButton.x, kOnlineButton.y, 351, 42, kOnlineButton.label, kButtonDot, Light::Off);
     PaintButton(c, kCloseButton.x, kCloseButton.y, 42, 35, kCloseButton.label, kButtonDot, Light::Off);
     // Holly on the board's corner.

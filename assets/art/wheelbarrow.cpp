@@ -35,7 +35,7 @@ void Barrow(Canvas& cell, bool lifted, int wheel) {
     // Handles and the leg beneath them.
     Point h0 = t({2, 37}), h1 = t({46, 47});
     FillCapsule(pl.Layer(), h0.x, h0.y, h1.x, h1.y, 1.6, wood);
-    Point l0 = t({15, 41}), l1 = t({13, 61});
+    Point l0 = t({15, 41}), l1 = t({13, 62});
     FillCapsule(pl.Layer(), l0.x, l0.y, l1.x, l1.y, 1.4, iron);
     pl.Stamp(pal::Ink);
     // The tray, painted red like a sleigh.
@@ -52,6 +52,8 @@ void Barrow(Canvas& cell, bool lifted, int wheel) {
     // The wheel: the spokes turn clockwise as the frames count down.
     PaintWheel(pl.Layer(), kWheelX, kWheelY, kWheelR, (4 - wheel) * 0.3927);
     pl.Stamp(pal::Ink);
+    // The gap where wheel, tray and leg meet would show the maze through.
+    FillEnclosed(cell, pal::Ink);
 }
 
 }  // namespace
