@@ -51,7 +51,8 @@ void PaintFont(Canvas& c, const assets::AssetInfo& info) {
                           .fill = {pal::Parchment, pal::Skin, pal::Skin},
                           .highlight = 0,
                           .outline = pal::Ink,
-                          .shadow = 0};
+                          .shadow = 0,
+                          .bold = true};
     for (int f = 0; f < info.frames; ++f) {
         Canvas cell = c.Cell(f, info.cellWidth, info.cellHeight);
         char ch = kCharacterSet[f];

@@ -62,7 +62,7 @@ void DrawText(Canvas& c, int x, int y, std::string_view text, const TextStyle& s
     using assets::palette::Transparent;
     int margin = 2 + s.shadowOffset, widthDots = 0;
     std::vector<int> starts = LetterStarts(text, s, widthDots);
-    int w = widthDots * s.dot + 2 * margin, h = kGlyphRows * s.dot + 2 * margin;
+    int w = widthDots * s.dot + 2 * margin + (s.bold ? 1 : 0), h = kGlyphRows * s.dot + 2 * margin;
     platform::Pixels scratch = BlankPicture(w, h);
     Canvas layer(scratch);
     int capHeight = kCapRows * s.dot;
@@ -82,6 +82,8 @@ void DrawText(Canvas& c, int x, int y, std::string_view text, const TextStyle& s
                 bool topEdge = py % s.dot == 0 && !Dot(ch, col, row - 1);
                 if (s.highlight && topEdge) colour = s.highlight;
                 layer.Put(gx + px, margin + py, colour);
+                if (s.bold && !Dot(ch, col + 1, row) && px % s.dot == s.dot - 1)
+                    layer.Put(gx + px + 1, margin + py, colour);
             }
     }
     if (s.outline) Outline(layer, s.outline);

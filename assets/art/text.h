@@ -19,6 +19,7 @@ struct TextStyle {
     int shadowOffset = 1;
     int spacing = 1;            // dots between letters
     bool proportional = false;  // narrow letters take less room (titles)
+    bool bold = false;          // upright strokes one pixel wider (small text on busy backdrops)
 };
 
 int TextWidth(std::string_view text, const TextStyle& style);
