@@ -229,6 +229,24 @@ void ElfBody(PartLayer& pl) {
             double t = 0.85 - (x - 120) / 260.0 - (y - 410) / 700.0;
             c.Put(x, y, ShadeAt(kGreen, t, x, y));
         }
+    // Pleats fanning out from the collar, each a fold in shadow with its lit side to the left.
+    for (int k = -3; k <= 3; ++k)
+        for (int y = 440; y < 642; ++y) {
+            int x = static_cast<int>(220 + k * (12 + (y - 440) * 0.16));
+            if (c.Get(x, y) == pal::Transparent) continue;
+            c.Put(x, y, pal::GreenDark);
+            if (c.Get(x - 1, y) != pal::Transparent) c.Put(x - 1, y, pal::GreenLight);
+        }
+    // A gold band along the zig-zag hem.
+    for (int x = 120; x < 320; ++x) {
+        int bottom = 641;
+        while (bottom > 600 && c.Get(x, bottom) == pal::Transparent) --bottom;
+        for (int j = 0; j < 7 && bottom > 600; ++j)
+            c.Put(x, bottom - j,
+                  j == 6  ? pal::GoldLight
+                  : j < 2 ? pal::GoldDark
+                          : ShadeAt(kGold, 0.55, x, bottom - j));
+    }
     // Belt and buckle.
     for (int y = 552; y < 574; ++y)
         for (int x = 120; x < 320; ++x)
@@ -261,6 +279,8 @@ void ElfArms(PartLayer& pl, bool front) {
     // The arm holding the staff.
     FillCapsule(c, 166, 440, 140, 500, 16, kGreen);
     FillCapsule(c, 140, 500, 132, 452, 14, kGreen);
+    pl.Stamp(pal::Ink, 2);
+    FillCapsule(c, 135, 466, 133, 458, 15, kFur);
     pl.Stamp(pal::Ink, 2);
     FillEllipse(c, 131, 446, 15, 14, kSkin);
     pl.Stamp(pal::Ink, 2);
