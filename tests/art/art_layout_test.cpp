@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "assets/art/glyphs.h"
 #include "assets/palette.h"
+#include "shell/platform/font_text.h"
 #include "tests/art/art_fixture.h"
 
 namespace {
@@ -272,6 +274,19 @@ TEST(ArtLayout, DifficultyPanelLeavesTheChoiceLineClear) {
             lettering += std::find(std::begin(kLettering), std::end(kLettering), panel.At(x, y)) !=
                          std::end(kLettering);
     EXPECT_EQ(lettering, 0);
+}
+
+// DrawFontText looks a character up in its own copy of the set; the sheet
+// must hold each glyph at the frame the game draws for it.
+TEST(ArtLayout, FontSheetHoldsEachCharacterAtTheFrameTheGameDraws) {
+    for (std::size_t i = 0; i + 1 < art::kCharacterSet.size(); ++i) {
+        std::string text(1, art::kCharacterSet[i]);
+        EXPECT_EQ(platform::FontGlyphs(text, 0, 0, 16),
+                  (std::vector<platform::Glyph>{{static_cast<int>(i), 0, 0}}))
+            << "'" << text << "'";
+    }
+    EXPECT_TRUE(platform::FontGlyphs(" ", 0, 0, 16).empty());
+    EXPECT_EQ(art::kCharacterSet.back(), ' ');
 }
 
 }  // namespace
