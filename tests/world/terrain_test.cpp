@@ -8,6 +8,7 @@
 
 #include "assets/registry.h"
 #include "shell/platform/png_codec.h"
+#include "shell/platform/state_registry.h"
 #include "world/terrain_state.h"
 
 namespace {
@@ -84,17 +85,19 @@ TEST_F(RepaintedTerrainTest, FloorRowBelowStopsAtAnythingButAir) {
         {2, 10, 10},  // started on the floor: the start row itself
         {6, 5, 7},    // a crossing line counts as a floor...
         {7, 5, 12},   // nothing below: the mask's height, not an endless scan
+        {7, 20, 20},  // started below the mask: never a row above the start
     };
     for (const Case& c : cases) EXPECT_EQ(world::FloorRowBelow(c.x, c.start), c.expected) << "column " << c.x;
     EXPECT_FALSE(world::GroundSolid(6, 7));  // ...but does not stop a fall
     EXPECT_TRUE(world::GroundNotEmpty(6, 7));
 }
 
-TEST(TerrainResetTest, ResetEmptiesMasksAndKeys) {
+// The terrain's reset is one of the state resets, so runs sharing a process start clean.
+TEST(TerrainResetTest, ResettingAllStateEmptiesMasksAndKeys) {
     assets::ClearRegistry();
     assets::RegisterEmbeddedAssets();
     world::LoadTerrain();
-    world::ResetTerrain();
+    platform::ResetAllState();
     EXPECT_EQ(world::GroundMask.width, 0);
     EXPECT_EQ(world::groundKey3, 0u);
     EXPECT_EQ(world::enemyKey0, 0u);
