@@ -55,6 +55,14 @@ TEST_F(HeroFloorsTest, EveryLiftStopOpensOntoAWalkableCorridor) {
         }
 }
 
+// A band in a shaft would re-seat the hero on the yellow strip instead of letting him fall.
+TEST_F(HeroFloorsTest, NoWalkingBandLiesInsideALiftShaft) {
+    for (const Lift& lift : Lifts())
+        for (int y = 0; y < 768; ++y)
+            for (int x = lift.x; x < lift.x + 48; ++x)
+                ASSERT_NE(world::WalkPixel(x, y), world::walkKey1) << "(" << x << ", " << y << ")";
+}
+
 TEST_F(HeroFloorsTest, EveryCartTrackIsFloorWithHandlesOverIt) {
     for (const Cart& cart : Carts()) {
         int floor = cart.ypos + 64;
