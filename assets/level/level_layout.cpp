@@ -20,7 +20,7 @@ Layout Build() {
         {{{190, 504}, {200, 504}, {400, 480}, {545, 480}}},  // the slope up to the storeroom
         {{{0, 384}, {153, 384}}},
         {{{0, 576}, {153, 576}}},
-        {{{190, 624}, {921, 624}}},  // the long floor through the wall
+        {{{190, 624}, {921, 624}}},  // the long floor through the storeroom and the wall
         {{{690, 336}, {1000, 336}}},
         {{{600, 456}, {1455, 456}}},  // across lift 1 to lift 2
         {{{958, 580}, {1005, 580}, {1168, 604}, {1185, 604}}},
@@ -110,6 +110,9 @@ Layout Build() {
         {1330, 648}, {1600, 648}, {1860, 648},  // over minecart 3
     };
     m.dropOffs = {{556, 264, 48, 16}};
+    // The storeroom behind the breakable wall is closed on its left, so the
+    // wall is the only way in.
+    m.partitions = {{668, 464, 24, 160}};
     m.wallGap = {808, 570, 32, 54};
     m.windows = {
         {250, 36, 56, 44},  {680, 36, 56, 44},  {1000, 36, 56, 44}, {1300, 36, 56, 44},

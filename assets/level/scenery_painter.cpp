@@ -142,6 +142,7 @@ Pixels PaintScenery(const Layout& maze) {
     for (const Floor& f : maze.floors)
         if (f.surface.back().x - f.surface.front().x > 100) Garland(p, f);
     for (const Rect& r : maze.rock) Rock(p, r);
+    for (const Rect& r : maze.partitions) Rock(p, r);
     PaintFloors(p, maze, PaintMasks(maze).ground);
     for (int c = 1; c <= 3; ++c) Rails(p, CartTrackOf(c));
     for (std::size_t s = 0; s < maze.shafts.size(); ++s)
