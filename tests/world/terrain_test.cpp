@@ -36,6 +36,35 @@ TEST(TerrainTest, TheShippedLegendsGiveTheDocumentedKeys) {
     EXPECT_EQ(world::WalkMask.height, 768);
 }
 
+// The answers every ground query gives over the whole world.
+std::vector<int> GroundAnswers() {
+    std::vector<int> answers;
+    for (int x = 0; x < 2048; ++x) {
+        for (int y = 0; y < 768; ++y)
+            answers.push_back(world::GroundSolid(x, y) * 2 + world::GroundNotEmpty(x, y));
+        for (int y = 0; y < 768; y += 24) answers.push_back(world::FloorRowBelow(x, y));
+    }
+    return answers;
+}
+
+TEST(TerrainTest, RecolouringTheShippedGroundMaskAndItsLegendChangesNoAnswer) {
+    assets::ClearRegistry();
+    assets::RegisterEmbeddedAssets();
+    world::LoadTerrain();
+    const std::vector<int> shipped = GroundAnswers();
+    platform::Mask ground = platform::LoadMaskPixels("gfx\\levelground.png");
+    for (std::uint32_t& pixel : ground.argb)
+        if (pixel == world::groundKey3) pixel = 0xFF20A040u;
+    std::vector<std::uint8_t> png;
+    ASSERT_TRUE(platform::EncodePngRgb(ground, png));
+    assets::Register("gfx\\levelground.png", png);
+    world::LoadTerrain();
+    EXPECT_EQ(world::groundKey3, 0xFF20A040u);
+    EXPECT_TRUE(GroundAnswers() == shipped);
+    world::ResetTerrain();
+    assets::ClearRegistry();
+}
+
 // Small masks with a recoloured legend: solid is green, air is dark blue.
 class RepaintedTerrainTest : public ::testing::Test {
 protected:
