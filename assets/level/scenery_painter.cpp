@@ -154,6 +154,18 @@ void GrabHandle(Pixels& p, const Handle& h, const Pixels& ground) {
     Fill(p, h.x + 8, h.floor - 64, 2, 8, GreenLight);
 }
 
+// Where a wall lantern hangs: soot from its flame on the wall above it and
+// the iron plate its arm is bolted to (the lantern picture brings the arm).
+void LampMount(Pixels& p, Point lamp) {
+    for (int d = 0; d < 18; ++d)
+        Shade(p, lamp.x + 13 - d / 4, lamp.y + 2 - d, 9 + 2 * (d / 4), 1, 6 - d / 3, BrickDeep);
+    Fill(p, lamp.x - 1, lamp.y - 2, 5, 12, Iron);
+    Fill(p, lamp.x - 1, lamp.y - 2, 1, 12, Steel);
+    Fill(p, lamp.x + 4, lamp.y - 2, 1, 12, Ink);
+    Dot(p, lamp.x + 1, lamp.y - 1, SteelLight);  // bolts
+    Dot(p, lamp.x + 1, lamp.y + 8, SteelLight);
+}
+
 // The breakable wall's opening: a stone arch with a dark way through.
 void WallGap(Pixels& p, const Rect& g) {
     Rock(p, {g.x - 4, g.y - 6, g.w + 8, g.h + 6});
@@ -198,11 +210,7 @@ Pixels PaintScenery(const Layout& maze) {
             Fill(p, d.x + 6 + k * 5, d.y - 2 + (k % 2) * 3, 3, 3, RedLight);  // splintered end
     }
     for (const Handle& h : maze.handles) GrabHandle(p, h, ground);
-    for (int l = 1; l <= 5; ++l) {
-        Point lamp = LampAt(l);
-        Fill(p, lamp.x + 15, lamp.y - 8, 2, 8, Iron);
-        Fill(p, lamp.x + 10, lamp.y - 9, 12, 2, Iron);
-    }
+    for (int l = 1; l <= 5; ++l) LampMount(p, LampAt(l));
     WallGap(p, maze.wallGap);
     return p;
 }
