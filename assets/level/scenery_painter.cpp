@@ -120,12 +120,14 @@ void BufferStop(Pixels& p, int x, int floor) {
 }
 
 void Rails(Pixels& p, const CartTrack& t) {
-    for (int x = t.left; x <= t.right; x += 12) {
-        Fill(p, x, t.floor - 3, 6, 3, WoodDark);
-        Fill(p, x, t.floor - 3, 6, 1, Wood);  // sleepers
+    for (int x = t.left + 2; x + 10 <= t.right; x += 16) {  // sleepers, lit on top
+        Fill(p, x, t.floor - 2, 10, 1, WoodLight);
+        Fill(p, x, t.floor - 1, 10, 1, Wood);
+        Fill(p, x + 9, t.floor - 2, 1, 2, WoodDeep);
     }
-    Fill(p, t.left, t.floor - 4, t.right - t.left + 1, 2, Steel);
-    Fill(p, t.left, t.floor - 4, t.right - t.left + 1, 1, SteelLight);
+    Fill(p, t.left, t.floor - 5, t.right - t.left + 1, 1, SteelLight);
+    Fill(p, t.left, t.floor - 4, t.right - t.left + 1, 1, Steel);
+    Fill(p, t.left, t.floor - 3, t.right - t.left + 1, 1, Iron);
     BufferStop(p, t.left - 4, t.floor);
     BufferStop(p, t.right + 1, t.floor);
 }
