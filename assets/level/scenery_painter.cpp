@@ -113,6 +113,24 @@ void ShaftPicture(Pixels& p, const Shaft& s, const Layout& maze, int lift) {
     }
 }
 
+// A ladder that ends over a drop-off: the stiles snapped off in jagged
+// points and the last rung hanging from one side.
+void BrokenLadderEnd(Pixels& p, const Rect& r) {
+    int end = r.y + r.h;
+    for (int x : {r.x, r.x + r.w - 4}) {
+        Fill(p, x, end - 3, 4, 3, Ink);  // the break shows the dark wood inside
+        Fill(p, x, end - 3, 1, 5, Straw);
+        Fill(p, x + 1, end - 3, 1, 3, WoodLight);
+        Fill(p, x + 2, end - 3, 1, 6, WoodLight);
+        Fill(p, x + 3, end - 3, 1, 2, WoodDark);
+    }
+    for (int i = 0; i < 12; ++i) {
+        Fill(p, r.x + 4 + i, end - 8 + i / 2, 1, 2, Wood);
+        Dot(p, r.x + 4 + i, end - 8 + i / 2, WoodLight);
+        Dot(p, r.x + 4 + i, end - 6 + i / 2, WoodDeep);
+    }
+}
+
 // A buffer stop: a striped post, lit on its left.
 void BufferStop(Pixels& p, int x, int floor) {
     for (int y = floor - 12; y < floor; ++y) Fill(p, x, y, 4, 1, (y / 3) % 2 ? Red : Snow);
@@ -207,10 +225,10 @@ Pixels PaintScenery(const Layout& maze) {
             Fill(p, x, y, 1, 6, Steel);
         }
     }
-    for (const Rect& d : maze.dropOffs) {
-        for (int k = 0; k < 8; ++k)
-            Fill(p, d.x + 6 + k * 5, d.y - 2 + (k % 2) * 3, 3, 3, RedLight);  // splintered end
-    }
+    for (const LadderSpan& s : maze.ladders)
+        for (const Rect& d : maze.dropOffs)
+            if (LadderRect(s.ladder).y + LadderRect(s.ladder).h == d.y)
+                BrokenLadderEnd(p, LadderRect(s.ladder));
     for (const Handle& h : maze.handles) GrabHandle(p, h, ground);
     for (int l = 1; l <= 5; ++l) LampMount(p, LampAt(l));
     WallGap(p, maze.wallGap);
