@@ -34,7 +34,7 @@ bool GroundNotSolid(int x, int y) { return !GroundSolid(x, y); }
 int FloorRowBelow(int x, int startRow) {
     int r = startRow;
     while (r < GroundMask.height && !GroundNotEmpty(x, r)) ++r;
-    return r < GroundMask.height ? r : GroundMask.height;
+    return r;
 }
 
 }  // namespace world

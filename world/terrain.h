@@ -21,7 +21,8 @@ bool GroundSolid(int x, int y);
 bool GroundNotSolid(int x, int y);
 
 // The first row r >= startRow whose ground pixel is not empty air. A column
-// with nothing below answers the mask's height instead of scanning forever.
+// with nothing below answers the first row past the mask (or startRow when
+// that already lies past it) instead of scanning forever.
 int FloorRowBelow(int x, int startRow);
 
 }  // namespace world

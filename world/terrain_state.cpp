@@ -1,6 +1,8 @@
 // The terrain's process-wide state.
 #include "world/terrain_state.h"
 
+#include "shell/platform/state_registry.h"
+
 namespace world {
 
 platform::Mask GroundMask;
@@ -27,5 +29,7 @@ void ResetTerrain() {
                                &walkKey5, &walkKey6, &enemyKey0, &enemyKey1, &enemyKey2})
         *key = 0;
 }
+
+const platform::StateRegistration kRegistration([] { platform::RegisterReset(ResetTerrain); });
 
 }  // namespace world

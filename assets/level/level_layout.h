@@ -69,18 +69,20 @@ struct Layout {
     std::vector<ShaftOpening> openings;
     std::vector<Handle> handles;
     std::vector<Rect> dropOffs;
-    Rect wallGap;               // where the breakable wall stands
-    std::vector<Rect> windows;  // decoration from here on
-    std::vector<Point> trees;   // foot of a small Christmas tree
-    std::vector<Rect> shelves;  // toy shelves on the back wall
+    std::vector<Rect> partitions;  // walls from a ceiling down to a floor, solid rock
+    Rect wallGap;                  // where the breakable wall stands
+    std::vector<Rect> windows;     // decoration from here on
+    std::vector<Point> trees;      // foot of a small Christmas tree
+    std::vector<Rect> shelves;     // toy shelves on the back wall
 };
 
 inline constexpr int WorldWidth = 2048;
 inline constexpr int WorldHeight = 768;
 inline constexpr int ShaftWidth = 48;
-inline constexpr int LadderColumnMargin = 6;  // the walk column is 48 wide around a 36-wide ladder
-inline constexpr int LadderEndRows = 24;      // rows of ladder end above each floor it reaches
-inline constexpr int HudRows = 28;            // the display line's strip at the top
+inline constexpr int LadderColumnMargin = 6;   // the walk column is 48 wide around a 36-wide ladder
+inline constexpr int LadderEndRows = 24;       // rows of ladder end above each floor it reaches
+inline constexpr int HudRows = 28;             // the display line's strip at the top
+inline constexpr int PartitionClearance = 16;  // columns of floor left unwalkable beside a partition
 
 const Layout& Maze();
 

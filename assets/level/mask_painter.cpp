@@ -45,6 +45,7 @@ void PaintGround(const Layout& maze, Pixels& g) {
         for (int x = f.surface.front().x; x <= f.surface.back().x; ++x)
             Fill(g, x, SurfaceAt(f, x), 1, f.depth, Solid);
     for (const Rect& r : maze.rock) Fill(g, r.x, r.y, r.w, r.h, Solid);
+    for (const Rect& r : maze.partitions) Fill(g, r.x, r.y, r.w, r.h, Solid);
     // A ladder passing through a floor leaves a hole that presents fall
     // through; the line on the hole's top row still carries a walking hero.
     for (const LadderSpan& span : maze.ladders) {
@@ -78,6 +79,9 @@ void PaintWalk(const Layout& maze, Pixels& w) {
         for (int x = f.surface.front().x; x <= f.surface.back().x; ++x)
             if (!InShaft(maze, x, SurfaceAt(f, x))) Fill(w, x, SurfaceAt(f, x) - 6, 1, 6, WalkFloor);
     }
+    // The hero stops with his body clear of a partition, as at the breakable wall.
+    for (const Rect& r : maze.partitions)
+        Fill(w, r.x - PartitionClearance, r.y, r.w + 2 * PartitionClearance, r.h, Black);
     for (const LadderSpan& span : maze.ladders) {
         Rect r = LadderRect(span.ladder);
         int x = r.x - LadderColumnMargin, width = r.w + 2 * LadderColumnMargin, top = ColumnTop(span);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "assets/level/mask_colours.h"
 #include "assets/level/mask_painter.h"
 #include "assets/level/scenery_brushes.h"
 #include "assets/level/scenery_decor.h"
@@ -76,14 +77,31 @@ void ShaftWell(Pixels& p, const Shaft& s) {
     Fill(p, s.x + 32, HudRows, 1, h, Iron);
 }
 
+// The winding wheel the lift's rope runs over: a lit rim, spokes and a hub.
+void Pulley(Pixels& p, int cx, int cy) {
+    constexpr int r = 9;
+    for (int dy = -r; dy <= r; ++dy)
+        for (int dx = -r; dx <= r; ++dx) {
+            int d2 = dx * dx + dy * dy;
+            if (d2 > r * r + 9) continue;
+            if (d2 >= (r - 1) * (r - 1))
+                Dot(p, cx + dx, cy + dy, dx + dy < 0 ? SteelLight : Steel);
+            else if (d2 <= 4)
+                Dot(p, cx + dx, cy + dy, d2 == 0 ? Ink : SteelLight);
+            else if (dx == 0 || dy == 0 || dx == dy || dx == -dy)
+                Dot(p, cx + dx, cy + dy, Iron);
+        }
+}
+
 void ShaftPicture(Pixels& p, const Shaft& s, const Layout& maze, int lift) {
     ShaftWell(p, s);
     Rock(p, {s.x, s.pitBottom, ShaftWidth, 8});
-    // The winding gear above the top stop.
+    // The winding gear above the top stop: a head beam on brackets and the wheel.
+    Pulley(p, s.x + 24, HudRows + 11);
     Fill(p, s.x - 4, HudRows, ShaftWidth + 8, 3, Iron);
     Fill(p, s.x - 4, HudRows, ShaftWidth + 8, 1, Steel);
-    Fill(p, s.x + 12, HudRows + 1, 24, 5, Steel);
-    Fill(p, s.x + 12, HudRows + 1, 24, 1, SteelLight);
+    Fill(p, s.x + 22, HudRows + 3, 4, 6, Iron);  // the wheel's hanger
+    Fill(p, s.x + 22, HudRows + 3, 1, 6, Steel);
     // Each opening gets a striped threshold beside the shaft.
     for (const ShaftOpening& o : maze.openings) {
         if (o.lift != lift) continue;
@@ -95,6 +113,24 @@ void ShaftPicture(Pixels& p, const Shaft& s, const Layout& maze, int lift) {
     }
 }
 
+// A ladder that ends over a drop-off: the stiles snapped off in jagged
+// points and the last rung hanging from one side.
+void BrokenLadderEnd(Pixels& p, const Rect& r) {
+    int end = r.y + r.h;
+    for (int x : {r.x, r.x + r.w - 4}) {
+        Fill(p, x, end - 3, 4, 3, Ink);  // the break shows the dark wood inside
+        Fill(p, x, end - 3, 1, 5, Straw);
+        Fill(p, x + 1, end - 3, 1, 3, WoodLight);
+        Fill(p, x + 2, end - 3, 1, 6, WoodLight);
+        Fill(p, x + 3, end - 3, 1, 2, WoodDark);
+    }
+    for (int i = 0; i < 12; ++i) {
+        Fill(p, r.x + 4 + i, end - 8 + i / 2, 1, 2, Wood);
+        Dot(p, r.x + 4 + i, end - 8 + i / 2, WoodLight);
+        Dot(p, r.x + 4 + i, end - 6 + i / 2, WoodDeep);
+    }
+}
+
 // A buffer stop: a striped post, lit on its left.
 void BufferStop(Pixels& p, int x, int floor) {
     for (int y = floor - 12; y < floor; ++y) Fill(p, x, y, 4, 1, (y / 3) % 2 ? Red : Snow);
@@ -102,22 +138,52 @@ void BufferStop(Pixels& p, int x, int floor) {
 }
 
 void Rails(Pixels& p, const CartTrack& t) {
-    for (int x = t.left; x <= t.right; x += 12) {
-        Fill(p, x, t.floor - 3, 6, 3, WoodDark);
-        Fill(p, x, t.floor - 3, 6, 1, Wood);  // sleepers
+    for (int x = t.left + 2; x + 10 <= t.right; x += 16) {  // sleepers, lit on top
+        Fill(p, x, t.floor - 2, 10, 1, WoodLight);
+        Fill(p, x, t.floor - 1, 10, 1, Wood);
+        Fill(p, x + 9, t.floor - 2, 1, 2, WoodDeep);
     }
-    Fill(p, t.left, t.floor - 4, t.right - t.left + 1, 2, Steel);
-    Fill(p, t.left, t.floor - 4, t.right - t.left + 1, 1, SteelLight);
+    Fill(p, t.left, t.floor - 5, t.right - t.left + 1, 1, SteelLight);
+    Fill(p, t.left, t.floor - 4, t.right - t.left + 1, 1, Steel);
+    Fill(p, t.left, t.floor - 3, t.right - t.left + 1, 1, Iron);
     BufferStop(p, t.left - 4, t.floor);
     BufferStop(p, t.right + 1, t.floor);
 }
 
-void GrabHandle(Pixels& p, const Handle& h) {
-    Fill(p, h.x, h.floor - 74, 1, 10, Iron);  // chain from the ceiling
+// A chain from the underside of the floor above down to the handle's hook.
+void Chain(Pixels& p, int x, int top, int bottom) {
+    for (int y = top; y < bottom; ++y) {
+        if ((y - bottom) % 4 == 0) {
+            Dot(p, x, y, Steel);  // a link seen edge on
+            continue;
+        }
+        Dot(p, x - 1, y, SteelLight);  // a link seen face on, lit on its left
+        Dot(p, x + 1, y, Iron);
+        Dot(p, x + 2, y, Ink);
+    }
+}
+
+void GrabHandle(Pixels& p, const Handle& h, const Pixels& ground) {
+    int ceiling = h.floor - 65;
+    while (ceiling > HudRows && ground.At(h.x, ceiling) != colours::Solid) --ceiling;
+    Chain(p, h.x, ceiling + 1, h.floor - 66);
+    Fill(p, h.x - 1, h.floor - 66, 3, 2, Iron);  // the hook
     Fill(p, h.x - 10, h.floor - 64, 20, 3, GreenLight);
     Fill(p, h.x - 10, h.floor - 61, 20, 1, GreenDark);
     Fill(p, h.x - 10, h.floor - 64, 2, 8, GreenLight);
     Fill(p, h.x + 8, h.floor - 64, 2, 8, GreenLight);
+}
+
+// Where a wall lantern hangs: soot from its flame on the wall above it and
+// the iron plate its arm is bolted to (the lantern picture brings the arm).
+void LampMount(Pixels& p, Point lamp) {
+    for (int d = 0; d < 18; ++d)
+        Shade(p, lamp.x + 13 - d / 4, lamp.y + 2 - d, 9 + 2 * (d / 4), 1, 6 - d / 3, BrickDeep);
+    Fill(p, lamp.x - 1, lamp.y - 2, 5, 12, Iron);
+    Fill(p, lamp.x - 1, lamp.y - 2, 1, 12, Steel);
+    Fill(p, lamp.x + 4, lamp.y - 2, 1, 12, Ink);
+    Dot(p, lamp.x + 1, lamp.y - 1, SteelLight);  // bolts
+    Dot(p, lamp.x + 1, lamp.y + 8, SteelLight);
 }
 
 // The breakable wall's opening: a stone arch with a dark way through.
@@ -142,21 +208,29 @@ Pixels PaintScenery(const Layout& maze) {
     for (const Floor& f : maze.floors)
         if (f.surface.back().x - f.surface.front().x > 100) Garland(p, f);
     for (const Rect& r : maze.rock) Rock(p, r);
-    PaintFloors(p, maze, PaintMasks(maze).ground);
-    for (int c = 1; c <= 3; ++c) Rails(p, CartTrackOf(c));
+    for (const Rect& r : maze.partitions) Rock(p, r);
+    const Pixels ground = PaintMasks(maze).ground;
+    PaintFloors(p, maze, ground);
     for (std::size_t s = 0; s < maze.shafts.size(); ++s)
         ShaftPicture(p, maze.shafts[s], maze, static_cast<int>(s) + 1);
+    // After the shafts: where a cart crosses one, its rails bridge the gap.
+    for (int c = 1; c <= 3; ++c) Rails(p, CartTrackOf(c));
     for (const LadderSpan& s : maze.ladders) Ladder(p, s);
-    for (const Rect& d : maze.dropOffs) {
-        for (int k = 0; k < 8; ++k)
-            Fill(p, d.x + 6 + k * 5, d.y - 2 + (k % 2) * 3, 3, 3, RedLight);  // splintered end
+    // A plank that nobody walks on is a shelf: it rests on two iron brackets.
+    for (const Floor& f : maze.floors) {
+        if (f.walkable) continue;
+        for (int x : {f.surface.front().x + 4, f.surface.back().x - 5}) {
+            int y = SurfaceAt(f, x) + f.depth;
+            Fill(p, x, y, 2, 6, Iron);
+            Fill(p, x, y, 1, 6, Steel);
+        }
     }
-    for (const Handle& h : maze.handles) GrabHandle(p, h);
-    for (int l = 1; l <= 5; ++l) {
-        Point lamp = LampAt(l);
-        Fill(p, lamp.x + 15, lamp.y - 8, 2, 8, Iron);
-        Fill(p, lamp.x + 10, lamp.y - 9, 12, 2, Iron);
-    }
+    for (const LadderSpan& s : maze.ladders)
+        for (const Rect& d : maze.dropOffs)
+            if (LadderRect(s.ladder).y + LadderRect(s.ladder).h == d.y)
+                BrokenLadderEnd(p, LadderRect(s.ladder));
+    for (const Handle& h : maze.handles) GrabHandle(p, h, ground);
+    for (int l = 1; l <= 5; ++l) LampMount(p, LampAt(l));
     WallGap(p, maze.wallGap);
     return p;
 }

@@ -22,6 +22,21 @@ TEST_F(HeroFloorsTest, TheBottomRowsAreSolidInEveryColumn) {
         for (int y = 720; y < 768; ++y) ASSERT_TRUE(world::GroundSolid(x, y)) << "(" << x << ", " << y << ")";
 }
 
+// Every walking band is the six rows right above a floor, so a standing
+// hero's probe row F - 4 lies in it and a step re-seats him on F.
+TEST_F(HeroFloorsTest, EveryWalkingBandIsSixRowsRightAboveAFloor) {
+    for (int x = 0; x < 2048; ++x)
+        for (int y = 8; y < 767; ++y) {
+            if (world::WalkPixel(x, y) != world::walkKey1 || world::WalkPixel(x, y + 1) == world::walkKey1)
+                continue;
+            ASSERT_TRUE(world::GroundNotEmpty(x, y + 1)) << "band over air at (" << x << ", " << y << ")";
+            for (int d = 1; d < 6; ++d)
+                ASSERT_EQ(world::WalkPixel(x, y - d), world::walkKey1)
+                    << "band at (" << x << ", " << y << ")";
+            ASSERT_NE(world::WalkPixel(x, y - 6), world::walkKey1) << "band at (" << x << ", " << y << ")";
+        }
+}
+
 TEST_F(HeroFloorsTest, TheHeroStartsStandingOnTheCellarFloor) {
     Hero start{84, 656};
     EXPECT_TRUE(Walkable(start.x + 32, 720));
@@ -53,6 +68,15 @@ TEST_F(HeroFloorsTest, EveryLiftStopOpensOntoAWalkableCorridor) {
             }
             EXPECT_GT(boarded, 0) << "lift at " << lift.x << ", floor " << floor;
         }
+}
+
+// A band in a shaft would re-seat the hero on the yellow strip instead of
+// letting him fall. The shaft runs down to the cage's bottom at its lowest stop.
+TEST_F(HeroFloorsTest, NoWalkingBandLiesInsideALiftShaft) {
+    for (const Lift& lift : Lifts())
+        for (int y = 0; y < lift.ypos.back() + 68; ++y)
+            for (int x = lift.x; x < lift.x + 48; ++x)
+                ASSERT_NE(world::WalkPixel(x, y), world::walkKey1) << "(" << x << ", " << y << ")";
 }
 
 TEST_F(HeroFloorsTest, EveryCartTrackIsFloorWithHandlesOverIt) {
@@ -119,6 +143,27 @@ TEST_F(HeroFloorsTest, EveryLadderIsClimbableFromFloorToFloor) {
             }
             EXPECT_GT(h.y, floors.back() - 64 - speed) << "ladder " << i + 1 << " at speed " << speed;
             EXPECT_LE(h.y, floors.back() - 64) << "ladder " << i + 1 << " at speed " << speed;
+        }
+    }
+}
+
+// Where a ladder passes through a floor, a line that is not solid ground
+// carries a walking hero across while a dropped present falls on down the
+// ladder. A floor that meets the ladder from one side stops short of it.
+TEST_F(HeroFloorsTest, EveryLadderLeavesAHoleInTheFloorsItPassesThrough) {
+    for (int i = 0; i < 18; ++i) {
+        Rect r = Ladder(i);
+        auto floors = LadderFloors(r);
+        for (std::size_t f = 0; f + 1 < floors.size(); ++f) {
+            int floor = floors[f];
+            for (int x = r.x; x < r.x + r.w; ++x)
+                for (int y = floor; y < floor + 12; ++y)
+                    ASSERT_FALSE(world::GroundSolid(x, y))
+                        << "ladder " << i + 1 << " at (" << x << ", " << y << ")";
+            if (!world::GroundNotEmpty(r.x - 1, floor) || !world::GroundNotEmpty(r.x + r.w, floor)) continue;
+            for (int x = r.x; x < r.x + r.w; ++x)
+                ASSERT_TRUE(world::GroundNotEmpty(x, floor))
+                    << "ladder " << i + 1 << " at (" << x << ", " << floor << ")";
         }
     }
 }

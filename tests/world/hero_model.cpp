@@ -30,7 +30,7 @@ void CentreOnLadder(Hero& h) {
 }
 
 // column: the probe column; probe: the lift test's box.
-std::optional<Hero> Walk(Hero h, int column, Rect probe, int dx) {
+std::optional<Hero> Walk(Hero h, int column, Rect probe, int dx, bool wallStands) {
     auto w = world::WalkPixel(column, h.y + 60);
     auto g = world::GroundPixel(column, h.y + 63);
     if (w != world::walkKey1 && w != world::walkKey3 && g != world::groundKey4) return std::nullopt;
@@ -38,7 +38,7 @@ std::optional<Hero> Walk(Hero h, int column, Rect probe, int dx) {
     if (g == world::groundKey4 && !onLift) return std::nullopt;  // into an open shaft
     if (!onLift && w == world::walkKey1) h.y = world::FloorRowBelow(column, h.y + 45) - 64;
     h.x += dx;
-    if (h.x > 810 && h.x < 824 && h.y == 560) h.x = 823;
+    if (wallStands && h.x > 810 && h.x < 824 && h.y == 560) h.x = 823;
     return h;
 }
 
@@ -46,12 +46,12 @@ std::optional<Hero> Walk(Hero h, int column, Rect probe, int dx) {
 
 std::optional<Hero> WalkRight(Hero h, int speed, Limits limits) {
     if (h.x >= limits.right) return std::nullopt;
-    return Walk(h, h.x + 32 + speed, {h.x + 31, h.y, 4, 64}, speed);
+    return Walk(h, h.x + 32 + speed, {h.x + 31, h.y, 4, 64}, speed, limits.wallStands);
 }
 
-std::optional<Hero> WalkLeft(Hero h, int speed) {
+std::optional<Hero> WalkLeft(Hero h, int speed, Limits limits) {
     if (h.x <= 4) return std::nullopt;
-    return Walk(h, h.x + 31 - speed, {h.x + 26, h.y, 8, 64}, -speed);
+    return Walk(h, h.x + 31 - speed, {h.x + 26, h.y, 8, 64}, -speed, limits.wallStands);
 }
 
 std::optional<Hero> ClimbUp(Hero h, int speed) {

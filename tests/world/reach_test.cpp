@@ -2,6 +2,8 @@
 // wheelbarrow pushed out? A search over the hero's positions with his real
 // walking, climbing and re-seating probes and the lifts waiting at their
 // stops. Handles and carts are left out: no part of the maze needs them.
+// The storeroom behind the breakable wall opens only to an axe, so the
+// searches for items run with the wall down, and the wall has its own test.
 #include <deque>
 #include <functional>
 #include <unordered_map>
@@ -20,7 +22,7 @@ Hero FromKey(int k) { return {k % 4096, k / 4096 - 128}; }
 // Every position reachable from the sources at one speed, with its moves.
 using Graph = std::unordered_map<int, std::vector<int>>;
 
-Graph Explore(const std::vector<Hero>& sources, int speed) {
+Graph Explore(const std::vector<Hero>& sources, int speed, Limits limits) {
     static const std::vector<Lift> lifts = Lifts();
     Graph graph;
     std::deque<Hero> queue(sources.begin(), sources.end());
@@ -29,7 +31,8 @@ Graph Explore(const std::vector<Hero>& sources, int speed) {
         Hero h = queue.front();
         queue.pop_front();
         std::vector<Hero> next;
-        for (auto move : {WalkRight(h, speed), WalkLeft(h, speed), ClimbUp(h, speed), ClimbDown(h, speed)})
+        for (auto move : {WalkRight(h, speed, limits), WalkLeft(h, speed, limits), ClimbUp(h, speed),
+                          ClimbDown(h, speed)})
             if (move) next.push_back(*move);
         // A lift carries him to each of its stops and centres him in the cage.
         if (auto lift = LiftUnder(h))
@@ -76,18 +79,45 @@ class ReachTest : public MazeTest {
 protected:
     static void SetUpTestSuite() {
         MazeTest::SetUpTestSuite();
-        fromStart = new Graph(Explore({{84, 656}}, 3));
+        fromStart = new Graph(Explore({{84, 656}}, 3, WallDown));
+        wallStanding = new Graph(Explore({{84, 656}}, 3, {}));
     }
-    static void TearDownTestSuite() { delete fromStart; }
-    static std::vector<Hero> PickUpPlaces(const Item& it) {
+    static void TearDownTestSuite() {
+        delete fromStart;
+        delete wallStanding;
+    }
+    static std::vector<Hero> PickUpPlaces(const Item& it, const Graph& graph = *fromStart) {
         std::vector<Hero> places;
-        for (const auto& entry : *fromStart)
+        for (const auto& entry : graph)
             if (CanPickUp(FromKey(entry.first), it)) places.push_back(FromKey(entry.first));
         return places;
     }
-    static Graph* fromStart;
+    static constexpr Limits WallDown{2000, false};
+    static Graph* fromStart;     // with the wall broken down
+    static Graph* wallStanding;  // before it is
 };
 Graph* ReachTest::fromStart = nullptr;
+Graph* ReachTest::wallStanding = nullptr;
+
+// Behind the wall: the storeroom floor, between its partition and the wall.
+bool InStoreroom(Hero h) { return h.y == 560 && h.x + 32 > 692 && h.x + 32 < 808; }
+
+TEST_F(ReachTest, TheWallClosesTheStoreroomUntilAnAxeBreaksIt) {
+    for (const auto& entry : *wallStanding)
+        ASSERT_FALSE(InStoreroom(FromKey(entry.first)))
+            << "(" << FromKey(entry.first).x << ", " << FromKey(entry.first).y << ") with the wall standing";
+    bool opened = false;
+    for (const auto& entry : *fromStart) opened |= InStoreroom(FromKey(entry.first));
+    EXPECT_TRUE(opened) << "the storeroom is not reached even with the wall down";
+    // In every layout an axe can be carried, at speed 2, to where he chops.
+    for (int layout = 1; layout <= 4; ++layout) {
+        std::vector<Hero> axes;
+        for (const Item& it : Layout(layout))
+            if (it.type == 3)
+                for (Hero h : PickUpPlaces(it, *wallStanding)) axes.push_back(h);
+        EXPECT_TRUE(Explore(axes, 2, {}).count(Key({823, 560}))) << "layout " << layout;
+    }
+}
 
 TEST_F(ReachTest, EveryItemCanBeReachedFromTheStart) {
     for (int layout = 1; layout <= 4; ++layout) {
@@ -108,7 +138,7 @@ TEST_F(ReachTest, EveryPresentCanBeCarriedToTheWheelbarrow) {
             for (const Item& it : Layout(layout))
                 if (carriedAt(it, speed))
                     for (Hero h : PickUpPlaces(it)) sources.push_back(h);
-        Graph carrying = Explore(sources, speed);
+        Graph carrying = Explore(sources, speed, WallDown);
         for (int layout = 1; layout <= 4; ++layout) {
             int barrowX = world::BarrowStartX[layout - 1];
             auto home = CanReach(carrying, [&](Hero h) { return AtDelivery(h, barrowX); });
@@ -133,7 +163,8 @@ TEST_F(ReachTest, TheWheelbarrowCanBePushedOutAtTheRightEndOfTheTopFloor) {
                 continue;
             if (h.y != world::BarrowStartY) continue;
             // Pushing: walking only, with the limit raised once every present is in.
-            for (auto next = WalkRight(h, 3, {2020}); next && !out; next = WalkRight(*next, 3, {2020}))
+            for (auto next = WalkRight(h, 3, {2020, false}); next && !out;
+                 next = WalkRight(*next, 3, {2020, false}))
                 out = next->x > 2010;
         }
         EXPECT_TRUE(out) << "layout " << layout;

@@ -8,6 +8,7 @@
 
 #include "assets/registry.h"
 #include "shell/platform/png_codec.h"
+#include "shell/platform/state_registry.h"
 #include "world/terrain_state.h"
 
 namespace {
@@ -33,6 +34,35 @@ TEST(TerrainTest, TheShippedLegendsGiveTheDocumentedKeys) {
     for (const KeyCase& c : cases) EXPECT_EQ(*c.key, c.shipped) << c.name;
     EXPECT_EQ(world::GroundMask.width, 2048);
     EXPECT_EQ(world::WalkMask.height, 768);
+}
+
+// The answers every ground query gives over the whole world.
+std::vector<int> GroundAnswers() {
+    std::vector<int> answers;
+    for (int x = 0; x < 2048; ++x) {
+        for (int y = 0; y < 768; ++y)
+            answers.push_back(world::GroundSolid(x, y) * 2 + world::GroundNotEmpty(x, y));
+        for (int y = 0; y < 768; y += 24) answers.push_back(world::FloorRowBelow(x, y));
+    }
+    return answers;
+}
+
+TEST(TerrainTest, RecolouringTheShippedGroundMaskAndItsLegendChangesNoAnswer) {
+    assets::ClearRegistry();
+    assets::RegisterEmbeddedAssets();
+    world::LoadTerrain();
+    const std::vector<int> shipped = GroundAnswers();
+    platform::Mask ground = platform::LoadMaskPixels("gfx\\levelground.png");
+    for (std::uint32_t& pixel : ground.argb)
+        if (pixel == world::groundKey3) pixel = 0xFF20A040u;
+    std::vector<std::uint8_t> png;
+    ASSERT_TRUE(platform::EncodePngRgb(ground, png));
+    assets::Register("gfx\\levelground.png", png);
+    world::LoadTerrain();
+    EXPECT_EQ(world::groundKey3, 0xFF20A040u);
+    EXPECT_TRUE(GroundAnswers() == shipped);
+    world::ResetTerrain();
+    assets::ClearRegistry();
 }
 
 // Small masks with a recoloured legend: solid is green, air is dark blue.
@@ -84,17 +114,19 @@ TEST_F(RepaintedTerrainTest, FloorRowBelowStopsAtAnythingButAir) {
         {2, 10, 10},  // started on the floor: the start row itself
         {6, 5, 7},    // a crossing line counts as a floor...
         {7, 5, 12},   // nothing below: the mask's height, not an endless scan
+        {7, 20, 20},  // started below the mask: never a row above the start
     };
     for (const Case& c : cases) EXPECT_EQ(world::FloorRowBelow(c.x, c.start), c.expected) << "column " << c.x;
     EXPECT_FALSE(world::GroundSolid(6, 7));  // ...but does not stop a fall
     EXPECT_TRUE(world::GroundNotEmpty(6, 7));
 }
 
-TEST(TerrainResetTest, ResetEmptiesMasksAndKeys) {
+// The terrain's reset is one of the state resets, so runs sharing a process start clean.
+TEST(TerrainResetTest, ResettingAllStateEmptiesMasksAndKeys) {
     assets::ClearRegistry();
     assets::RegisterEmbeddedAssets();
     world::LoadTerrain();
-    world::ResetTerrain();
+    platform::ResetAllState();
     EXPECT_EQ(world::GroundMask.width, 0);
     EXPECT_EQ(world::groundKey3, 0u);
     EXPECT_EQ(world::enemyKey0, 0u);
