@@ -30,11 +30,15 @@ public:
 
 private:
     void Close();
+    // The first opening failed: says why on standard error and ends with exit code 1.
+    [[noreturn]] void CannotOpen();
 
     std::string caption_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     bool syncedToDisplay_ = false;
+    SyncWatch syncWatch_;
+    int pollsSinceFrame_ = 0;  // input polls since the last Present
 };
 
 }  // namespace platform
