@@ -85,6 +85,8 @@ SDL_Renderer* WindowBackend::Open(int width, int height, bool fullScreen) {
         renderer_ = CreateRenderer(window_);
         if (!renderer_) CannotOpen();
         SDL_RenderSetLogicalSize(renderer_, width, height);
+        // The game reads keys, never typed text: no input method may take letters.
+        SDL_StopTextInput();
     }
     // Full screen keeps the desktop's mode and scales the surface into it.
     SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
