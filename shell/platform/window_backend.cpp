@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <string_view>
+#include <utility>
 
 #include "shell/platform/key_codes.h"
 
@@ -135,10 +136,10 @@ void WindowBackend::PumpEvents(InputState& input) {
                     input.FocusChanged();
                 break;
             case SDL_KEYDOWN:
-                input.KeyPressed(KeyCodeOfScancode(event.key.keysym.scancode), event.key.repeat != 0);
+                input.KeyPressed(PressedCode(event.key.keysym), event.key.repeat != 0);
                 break;
             case SDL_KEYUP:
-                input.KeyReleased(KeyCodeOfScancode(event.key.keysym.scancode));
+                input.KeyReleased(ReleasedCode(event.key.keysym));
                 break;
             case SDL_MOUSEMOTION:  // already in surface pixels: the renderer scales mouse events
                 input.PointerMoved(event.motion.x, event.motion.y);
@@ -151,6 +152,21 @@ void WindowBackend::PumpEvents(InputState& input) {
                 break;
         }
     }
+}
+
+int WindowBackend::PressedCode(const SDL_Keysym& key) {
+    static_assert(kScancodes == SDL_NUM_SCANCODES);
+    int code = KeyCodeOfKey(key.scancode, key.sym);
+    if (key.scancode < kScancodes) pressedCodes_[key.scancode] = code;
+    return code;
+}
+
+// The code the key had when it went down: a layout switched while it was held
+// must not leave it held for ever.
+int WindowBackend::ReleasedCode(const SDL_Keysym& key) {
+    if (key.scancode >= kScancodes || !pressedCodes_[key.scancode])
+        return KeyCodeOfKey(key.scancode, key.sym);
+    return *std::exchange(pressedCodes_[key.scancode], std::nullopt);
 }
 
 void WindowBackend::WarpPointer(int x, int y) {
