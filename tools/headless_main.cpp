@@ -27,8 +27,9 @@ bool ReadNumber(std::string_view text, int& value) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
-// "0,10,20-25" into frame numbers.
-bool ReadFrameList(std::string_view text, std::vector<int>& frames) {
+// "0,10,20-25" into frame numbers below the frame limit: a run never shows
+// the others, and a mistyped range must not fill the memory.
+bool ReadFrameList(std::string_view text, int frameLimit, std::vector<int>& frames) {
     std::stringstream items{std::string(text)};
     for (std::string item; std::getline(items, item, ',');) {
         auto dash = item.find('-');
@@ -40,7 +41,7 @@ bool ReadFrameList(std::string_view text, std::vector<int>& frames) {
                    !ReadNumber(std::string_view(item).substr(dash + 1), last) || last < first) {
             return false;
         }
-        for (int f = first; f <= last; ++f) frames.push_back(f);
+        for (int f = first; f <= last && f < frameLimit; ++f) frames.push_back(f);
     }
     return true;
 }
@@ -64,7 +65,7 @@ int Fail(const std::string& message) {
 int main(int argc, char** argv) {
     shell::HeadlessRun run;
     run.captureDir = ".";
-    std::string dumpPath;
+    std::string dumpPath, captureList;
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
         if (option == "--help") {
@@ -83,7 +84,7 @@ int main(int argc, char** argv) {
         else if (option == "--dir")
             run.workDir = value;
         else if (option == "--capture")
-            ok = ReadFrameList(value, run.captures);
+            captureList = value;
         else if (option == "--capture-dir")
             run.captureDir = value;
         else if (option == "--dump")
@@ -92,6 +93,8 @@ int main(int argc, char** argv) {
             return Fail("unknown option " + option);
         if (!ok) return Fail("bad value for " + option + ": " + value);
     }
+    if (!ReadFrameList(captureList, run.frameLimit, run.captures))
+        return Fail("bad value for --capture: " + captureList);
 
     shell::HeadlessResult result = shell::RunHeadless(run);
     std::cerr << "snatchkin-headless: " << result.message << " after " << result.frames << " frames\n";

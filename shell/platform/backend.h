@@ -24,7 +24,8 @@ public:
     // Set before the first opening; a later change retitles the window.
     virtual void SetCaption(const std::string& caption) = 0;
     // Opens or re-opens the surface; the renderer stays the same across
-    // re-openings, so loaded textures stay valid. Nullptr when it failed.
+    // re-openings, so loaded textures stay valid. Nullptr when it failed (the
+    // window back end ends the program instead when it has no window at all).
     virtual SDL_Renderer* Open(int width, int height, bool fullScreen) = 0;
     // Whether ShowFrame must pace in software (false when vertical sync does it).
     virtual bool Paces() const = 0;

@@ -23,4 +23,11 @@ void FramePacer::Wait(Clock& clock) {
         targetMs_ = now;
 }
 
+bool SyncWatch::FrameShown(std::int64_t nowMs) {
+    if (framesInRun_ == 0) runStartMs_ = nowMs;
+    if (framesInRun_++ < kRunFrames) return true;
+    framesInRun_ = 0;
+    return nowMs - runStartMs_ >= kShortestRunMs;
+}
+
 }  // namespace platform

@@ -30,4 +30,22 @@ private:
     int accumulator_ = 0;
 };
 
+// Full screen paces by vertical sync, but some drivers and desktops ignore the
+// sync asked for and let frames through as fast as they are drawn, which would
+// speed up the whole game. The watch times runs of synced frames: a run of 30
+// that takes less than 420 ms (60 Hz gives 500) means the sync is not there.
+class SyncWatch {
+public:
+    // When vertical sync has been switched on.
+    void Start() { framesInRun_ = 0; }
+    // After each synced present; false once a run came too fast.
+    bool FrameShown(std::int64_t nowMs);
+
+private:
+    static constexpr int kRunFrames = 30;
+    static constexpr std::int64_t kShortestRunMs = kRunFrames * 14;
+    int framesInRun_ = 0;
+    std::int64_t runStartMs_ = 0;
+};
+
 }  // namespace platform

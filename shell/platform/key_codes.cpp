@@ -76,7 +76,32 @@ constexpr std::array<std::pair<SDL_Scancode, int>, 50> kSingles{{
     {SDL_SCANCODE_NONUSBACKSLASH, 226},  // the extra key beside left Shift on ISO keyboards
 }};
 
+// The punctuation keys' codes by the character they type.
+constexpr std::array<std::pair<char, int>, 11> kPunctuation{{
+    {';', 186},
+    {'=', 187},
+    {',', 188},
+    {'-', 189},
+    {'.', 190},
+    {'/', 191},
+    {'`', 192},
+    {'[', 219},
+    {'\\', 220},
+    {']', 221},
+    {'\'', 222},
+}};
+
+bool InLetterBlock(int scancode) { return scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z; }
+
 }  // namespace
+
+int KeyCodeOfKey(int scancode, int keycode) {
+    if (keycode >= 'a' && keycode <= 'z') return 'A' + keycode - 'a';
+    if (InLetterBlock(scancode))
+        for (const auto& [character, code] : kPunctuation)
+            if (keycode == character) return code;
+    return KeyCodeOfScancode(scancode);
+}
 
 int KeyCodeOfScancode(int scancode) {
     for (const auto& run : kRuns)

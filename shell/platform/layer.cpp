@@ -68,7 +68,9 @@ bool DrawMode(SDL_BlendMode& mode, Uint8& alpha) {
             mode = SDL_BLENDMODE_ADD;
             return true;
         case kShade:
-            mode = SDL_BLENDMODE_MOD;
+            // MUL rather than MOD: MOD ignores the source's opacity, so the
+            // transparent black around a sprite would blacken what lies below.
+            mode = SDL_BLENDMODE_MUL;
             return true;
         default:
             mode = SDL_BLENDMODE_BLEND;

@@ -4,8 +4,11 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string_view>
+#include <utility>
 
 #include "shell/platform/key_codes.h"
 
@@ -30,6 +33,20 @@ SDL_Renderer* CreateRenderer(SDL_Window* window) {
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
     if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     return renderer;
+}
+
+// Key waits poll in a tight loop without drawing a frame. Past this many
+// polls since the last frame, every kIdleEvery-th poll first waits up to
+// kIdleWaitMs for an event to arrive, so that a "press any key" screen does not
+// keep a processor core busy; a key press still ends such a wait at once.
+constexpr int kBusyPolls = 5000;
+constexpr int kIdleEvery = 64;
+constexpr int kIdleWaitMs = 2;
+
+// Without a display SDL falls back to drivers whose windows nobody can see.
+bool ShowsOnADisplay() {
+    std::string_view driver = SDL_GetCurrentVideoDriver();
+    return driver != "offscreen" && driver != "dummy";
 }
 
 // Vertical sync paces the game only on a display that refreshes at 60 Hz.
@@ -58,28 +75,55 @@ void WindowBackend::SetCaption(const std::string& caption) {
 SDL_Renderer* WindowBackend::Open(int width, int height, bool fullScreen) {
     if (!window_) {
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) CannotOpen();
+        if (!ShowsOnADisplay()) {
+            SDL_SetError("no display to show it on");
+            CannotOpen();
+        }
         window_ = SDL_CreateWindow(caption_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                                    height, SDL_WINDOW_HIDDEN);
-        if (!window_) return nullptr;
+        if (!window_) CannotOpen();
         renderer_ = CreateRenderer(window_);
-        if (!renderer_) return nullptr;
+        if (!renderer_) CannotOpen();
         SDL_RenderSetLogicalSize(renderer_, width, height);
+        // The game reads keys, never typed text: no input method may take letters.
+        SDL_StopTextInput();
     }
     // Full screen keeps the desktop's mode and scales the surface into it.
     SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    if (!fullScreen) SDL_SetWindowSize(window_, width, height);
-    syncedToDisplay_ = fullScreen && DisplayRefreshesAt60(window_);
-    SDL_RenderSetVSync(renderer_, syncedToDisplay_ ? 1 : 0);
+    bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;  // it may have been refused
+    if (!full) SDL_SetWindowSize(window_, width, height);
+    // Only a vertical sync the renderer accepted may replace the software pacer.
+    bool wantSync = full && DisplayRefreshesAt60(window_);
+    syncedToDisplay_ = SDL_RenderSetVSync(renderer_, wantSync ? 1 : 0) == 0 && wantSync;
+    syncWatch_.Start();
     SDL_ShowWindow(window_);
     return renderer_;
 }
 
+// Without a window the game would run unseen, with no way to leave it but a
+// signal; a player starting it from a menu would see nothing happen at all.
+void WindowBackend::CannotOpen() {
+    std::fprintf(stderr, "snatchkin: cannot open the game window: %s\n", SDL_GetError());
+    Close();
+    SDL_Quit();
+    std::exit(1);
+}
+
 void WindowBackend::Present() {
     if (renderer_) SDL_RenderPresent(renderer_);
+    pollsSinceFrame_ = 0;
+    if (syncedToDisplay_ && !syncWatch_.FrameShown(NowMs())) {
+        SDL_RenderSetVSync(renderer_, 0);
+        syncedToDisplay_ = false;  // ShowFrame paces in software from now on
+    }
 }
 
 void WindowBackend::PumpEvents(InputState& input) {
+    if (++pollsSinceFrame_ >= kBusyPolls + kIdleEvery) {
+        pollsSinceFrame_ = kBusyPolls;               // stays in range however long the wait lasts
+        SDL_WaitEventTimeout(nullptr, kIdleWaitMs);  // leaves the event in the queue
+    }
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
@@ -92,10 +136,10 @@ void WindowBackend::PumpEvents(InputState& input) {
                     input.FocusChanged();
                 break;
             case SDL_KEYDOWN:
-                input.KeyPressed(KeyCodeOfScancode(event.key.keysym.scancode), event.key.repeat != 0);
+                input.KeyPressed(PressedCode(event.key.keysym), event.key.repeat != 0);
                 break;
             case SDL_KEYUP:
-                input.KeyReleased(KeyCodeOfScancode(event.key.keysym.scancode));
+                input.KeyReleased(ReleasedCode(event.key.keysym));
                 break;
             case SDL_MOUSEMOTION:  // already in surface pixels: the renderer scales mouse events
                 input.PointerMoved(event.motion.x, event.motion.y);
@@ -108,6 +152,21 @@ void WindowBackend::PumpEvents(InputState& input) {
                 break;
         }
     }
+}
+
+int WindowBackend::PressedCode(const SDL_Keysym& key) {
+    static_assert(kScancodes == SDL_NUM_SCANCODES);
+    int code = KeyCodeOfKey(key.scancode, key.sym);
+    if (key.scancode < kScancodes) pressedCodes_[key.scancode] = code;
+    return code;
+}
+
+// The code the key had when it went down: a layout switched while it was held
+// must not leave it held for ever.
+int WindowBackend::ReleasedCode(const SDL_Keysym& key) {
+    if (key.scancode >= kScancodes || !pressedCodes_[key.scancode])
+        return KeyCodeOfKey(key.scancode, key.sym);
+    return *std::exchange(pressedCodes_[key.scancode], std::nullopt);
 }
 
 void WindowBackend::WarpPointer(int x, int y) {

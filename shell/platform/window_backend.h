@@ -3,9 +3,13 @@
 // keyboard and mouse.
 #pragma once
 
+#include <array>
+#include <optional>
+
 #include "shell/platform/backend.h"
 
 struct SDL_Window;
+struct SDL_Keysym;
 
 namespace platform {
 
@@ -30,11 +34,20 @@ public:
 
 private:
     void Close();
+    // The first opening failed: says why on standard error and ends with exit code 1.
+    [[noreturn]] void CannotOpen();
+    // Key codes of key events; a release gets the code its press had.
+    int PressedCode(const SDL_Keysym& key);
+    int ReleasedCode(const SDL_Keysym& key);
 
     std::string caption_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     bool syncedToDisplay_ = false;
+    SyncWatch syncWatch_;
+    int pollsSinceFrame_ = 0;                                    // input polls since the last Present
+    static constexpr int kScancodes = 512;                       // SDL_NUM_SCANCODES
+    std::array<std::optional<int>, kScancodes> pressedCodes_{};  // of the keys down, by scancode
 };
 
 }  // namespace platform

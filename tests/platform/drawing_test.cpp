@@ -92,6 +92,35 @@ TEST_F(DrawingTest, MaskedModeDrawsNothingBelowHalfOpacity) {
     EXPECT_EQ(PixelAt(0, 0), kWhite);
 }
 
+TEST_F(DrawingTest, LightAddsAndShadeMultipliesWhereTheFrameIsOpaqueOnly) {
+    struct BlendCase {
+        int mode;
+        std::uint32_t overWhiteRow, overBlackRow;
+    };
+    // Frame 1 of the sheet: a white row over a transparent black row, drawn over grey.
+    const BlendCase cases[] = {{4, kWhite, kGrey}, {5, kGrey, kGrey}, {2, kWhite, kBlack}};
+    for (const auto& c : cases) {
+        platform::SelectBlend(3);
+        platform::DrawFrame("test\\grey.png", 0, 0, 0);
+        platform::SelectBlend(c.mode);
+        platform::DrawFrame(sheet, 0, 0, 1);
+        EXPECT_EQ(PixelAt(0, 0), c.overWhiteRow) << "blend mode " << c.mode;
+        EXPECT_EQ(PixelAt(0, 1), c.overBlackRow) << "blend mode " << c.mode;
+    }
+}
+
+TEST_F(DrawingTest, OpeningTheScreenAgainResetsTheDrawState) {
+    platform::SetDrawColour(255, 0, 0);
+    platform::SetDrawAlpha(0.25);
+    platform::OpenScreen(16, 16, true, 60);  // the options menu's display switch
+    platform::ClearScreen();
+    platform::DrawFrame(sheet, 0, 0, 1);
+    EXPECT_EQ(PixelAt(0, 0), kWhite) << "white tint and full opacity again";
+    platform::SetDrawAlpha(0.25);
+    platform::DrawFrame(sheet, 2, 0, 1);
+    EXPECT_EQ(PixelAt(2, 0), kBlack) << "masked mode until the game selects alpha blending";
+}
+
 TEST_F(DrawingTest, FramesAreClippedAtTheEdgesAndMissingFramesDrawNothing) {
     platform::DrawFrame(sheet, -1, 0, 1);  // the left half lies off the surface
     platform::DrawFrame(sheet, 15, 15, 1);

@@ -46,4 +46,21 @@ TEST(FramePacer, NoBurstAfterASlowFrame) {
     }
 }
 
+// Presents every `stepMs` until the watch gives up on the sync, or `frames` passed.
+int FramesUntilSyncDropped(int stepMs, int frames) {
+    platform::SyncWatch watch;
+    watch.Start();
+    std::int64_t now = 1000;
+    for (int frame = 1; frame <= frames; ++frame, now += stepMs)
+        if (!watch.FrameShown(now)) return frame;
+    return 0;
+}
+
+TEST(SyncWatch, KeepsARealSixtyHertzSyncAndDropsOneThatIsIgnored) {
+    EXPECT_EQ(FramesUntilSyncDropped(17, 600), 0) << "frames at 60 Hz";
+    EXPECT_EQ(FramesUntilSyncDropped(40, 600), 0) << "slow frames";
+    EXPECT_EQ(FramesUntilSyncDropped(2, 600), 31) << "a sync that waits for nothing";
+    EXPECT_EQ(FramesUntilSyncDropped(8, 600), 31) << "a 120 Hz sync";
+}
+
 }  // namespace

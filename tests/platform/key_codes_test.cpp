@@ -34,4 +34,28 @@ TEST(KeyCodes, SidesAndNumpadAreDistinct) {
     EXPECT_EQ(platform::KeyCodeOfScancode(0), -1);
 }
 
+struct LayoutCase {
+    int scancode;
+    int keycode;  // what the layout types there
+    int expected;
+    const char* key;
+};
+
+TEST(KeyCodes, LettersFollowTheLayoutAndTheRestThePosition) {
+    // SDL scancodes: 4 A, 16 M, 20 Q, 28 Y, 29 Z, 9 F, 30 the 1 key, 51 semicolon, 224 left Ctrl.
+    const LayoutCase cases[] = {
+        {4, 'a', 65, "US A"},
+        {28, 'z', 90, "German Z, where a US keyboard has Y"},
+        {29, 'y', 89, "German Y"},
+        {20, 'a', 65, "French A, where a US keyboard has Q"},
+        {51, 'm', 77, "French M, beside L"},
+        {16, ',', 188, "French comma, where a US keyboard has M"},
+        {9, 0x430, 70, "a Cyrillic letter keeps its position"},
+        {30, '&', 49, "French top row: still the digit 1"},
+        {51, 0xF6, 186, "German o-umlaut keeps its position"},
+        {224, 0x400000E0, 162, "left Ctrl"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(platform::KeyCodeOfKey(c.scancode, c.keycode), c.expected) << c.key;
+}
+
 }  // namespace

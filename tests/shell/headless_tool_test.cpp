@@ -27,7 +27,8 @@ TEST(HeadlessTool, WritesTheFirstFrameAndTheDump) {
     fs::path dir = testing_support::TempPathForThisTest("headless_tool");
     fs::remove_all(dir);
     fs::create_directories(dir / "game");
-    std::ofstream(dir / "script.txt") << "# leave the main menu: Escape asks, Y answers\nat 2 tap Escape\nat 3 tap Y\n";
+    std::ofstream(dir / "script.txt")
+        << "# leave the main menu: Escape asks, Y answers\nat 2 tap Escape\nat 3 tap Y\n";
     std::string paths = " --script " + (dir / "script.txt").string() + " --dir " + (dir / "game").string() +
                         " --capture 0-1 --capture-dir " + dir.string() + " --dump " +
                         (dir / "dump.txt").string();
@@ -43,7 +44,13 @@ TEST(HeadlessTool, WritesTheFirstFrameAndTheDump) {
     EXPECT_NE(dump.find("GameVersion=1.1\n"), std::string::npos) << dump;
     EXPECT_NE(dump.find("Score=0\n"), std::string::npos) << dump;
 
-    EXPECT_EQ(RunTool("--frames 5 --dump " + (dir / "limit.txt").string()), 0);
+    // A range past the frame limit keeps to the frames the run shows.
+    fs::create_directories(dir / "limited");
+    EXPECT_EQ(RunTool("--frames 5 --capture 4-2000000000 --capture-dir " + (dir / "limited").string() +
+                      " --dump " + (dir / "limit.txt").string()),
+              0);
+    EXPECT_TRUE(fs::exists(dir / "limited" / "frame-000004.png"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "limited"), fs::directory_iterator()), 1);
     EXPECT_EQ(RunTool("--frames x"), 2);
     EXPECT_EQ(RunTool("--bogus 1"), 2);
     fs::remove_all(dir);

@@ -1,0 +1,59 @@
+// The start-up state: every process-wide value of the start-up table at its
+// start value after a reset, whatever a previous run left behind.
+#include "shell/game_state.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/headless_run.h"
+#include "shell/platform/state_registry.h"
+
+namespace {
+
+struct StartValue {
+    const char* name;
+    const char* value;
+};
+
+TEST(GameState, ResetGivesEveryStartValue) {
+    for (int* v : {&shell::Difficulty, &shell::SoundOn,      &shell::MusicOn,    &shell::FullScreen,
+                   &shell::KeyLeft,    &shell::KeyRight,     &shell::KeyUp,      &shell::KeyDown,
+                   &shell::KeyFire,    &shell::PersonalBest, &shell::Score,      &shell::Lives,
+                   &shell::Level,      &shell::Bonus,        &shell::BonusTick,  &shell::Dying,
+                   &shell::GameState,  &shell::ScreenHalf,   &shell::MenuChoice, &shell::OptionsChoice,
+                   &shell::TuneIndex})
+        *v = 77;
+    shell::PlayerName = "Rudolph";
+    shell::TuneName = "Music2ingame3-loop";
+
+    shell::ResetGameState();
+    const StartValue expected[] = {
+        {"Difficulty", "2"},
+        {"SoundOn", "1"},
+        {"MusicOn", "1"},
+        {"FullScreen", "0"},
+        {"KeyLeft", "37"},
+        {"KeyRight", "39"},
+        {"KeyUp", "38"},
+        {"KeyDown", "40"},
+        {"KeyFire", "162"},
+        {"PersonalBest", "0"},
+        {"PlayerName", "player1"},
+        {"GameVersion", "1.1"},
+        {"Score", "0"},
+        {"Lives", "0"},
+        {"Level", "0"},
+        {"Bonus", "0"},
+        {"BonusTick", "0"},
+        {"Dying", "0"},
+        {"GameState", "0"},
+        {"ScreenHalf", "0"},
+        {"MenuChoice", "0"},
+        {"OptionsChoice", "0"},
+        {"TuneIndex", "1"},
+        {"TuneName", ""},
+    };
+    std::string dump = platform::DumpState();
+    for (const auto& e : expected) EXPECT_EQ(shell::DumpValue(dump, e.name), e.value) << e.name;
+}
+
+}  // namespace
