@@ -13,6 +13,7 @@
 #include "services/sound.h"
 #include "services/sound_startup.h"
 #include "services/sound_state.h"
+#include "shell/platform/state_registry.h"
 #include "tests/temp_path.h"
 
 namespace {
@@ -213,6 +214,29 @@ TEST_F(SoundManagerTest, AfterAppExitCallsAreHarmless) {
     Sound::Stop("all");
     Sound::Play("BlipSND", 0);
     EXPECT_FALSE(Entry("blipsnd").channel);
+}
+
+// The dump shows what was started; the common reset brings back channel 1 for
+// the next run in the same process.
+TEST_F(SoundManagerTest, StateIsDumpedAndResetWithTheRest) {
+    Sound::GlobalVolume(50.0f);
+    Sound::Play("Wallhit", 0);
+    std::string dump = platform::DumpState();
+    EXPECT_NE(dump.find("SoundCounter=29\n"), std::string::npos);
+    EXPECT_NE(dump.find("MasterVolume=0.5"), std::string::npos);
+    EXPECT_NE(dump.find("SoundList[5].FX=wallhit\nSoundList[5].ChannelNr=6\nSoundList[5].Loop=0\n"
+                        "SoundList[5].isplay=1\nSoundList[5].channel=1\n"),
+              std::string::npos)
+        << dump;
+
+    platform::ResetAllState();
+    EXPECT_EQ(services::SoundCounter, 0);
+    EXPECT_EQ(services::MasterVolume, 1.0f);
+    EXPECT_TRUE(SoundList.empty());
+    EXPECT_FALSE(AudioSystem);
+    services::CreateAudioSystem(100, services::audio::Backend::Headless);
+    services::LoadAllSounds();
+    EXPECT_EQ(SoundList.front().ChannelNr, 1);
 }
 
 // Without a sound card the game runs on in silence, and sounds still end.
