@@ -10,6 +10,7 @@
 
 #include "assets/asset_table.h"
 #include "assets/registry.h"
+#include "services/audio/mixer.h"
 #include "services/sound.h"
 #include "services/sound_startup.h"
 #include "services/sound_state.h"
@@ -86,7 +87,11 @@ TEST_F(SoundManagerTest, LoopedMusicMarkedPlayingIsNotRestarted) {
 
     Sound::Stop("Music1menu-loop");
     Sound::Play("Music1menu-loop", 1);
-    EXPECT_EQ(Mix(4096), opening) << "after a stop it starts from the beginning";
+    // Under the first few milliseconds the stopped start still fades out.
+    auto again = Mix(4096);
+    const std::size_t faded = 2 * services::audio::kFadeFrames;
+    EXPECT_TRUE(std::equal(again.begin() + faded, again.end(), opening.begin() + faded))
+        << "after a stop it starts from the beginning";
 }
 
 TEST_F(SoundManagerTest, OneShotStartedAgainRestartsOnItsOwnChannelOnly) {
@@ -104,6 +109,7 @@ TEST_F(SoundManagerTest, VolumeSetBeforeTheFirstStartIsTheStartingVolume) {
     Sound::Play("Music1menu-loop", 1);
     auto quiet = Mix(8192);
     Sound::Stop("Music1menu-loop");
+    Mix(services::audio::kFadeFrames);
     Sound::ChannelVolume("Music1menu-loop", 100.0f);
     Sound::Play("Music1menu-loop", 1);
     auto full = Mix(8192);
