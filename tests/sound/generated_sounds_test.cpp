@@ -1,5 +1,6 @@
 // Every generated sound decodes with the rate, channels and length of the
-// asset table, stays below -1 dBFS, and every music loop is seamless.
+// asset table, stays below -1 dBFS, every music loop is seamless, and the
+// jingles are balanced against the music.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 
 #include "assets/asset_table.h"
 #include "assets/registry.h"
@@ -80,6 +82,28 @@ TEST_F(GeneratedSoundsTest, MusicLoopsJoinWithoutStepOrGap) {
                 around = std::max({around, std::abs(s[k]), std::abs(s[n - 1 - k])});
             EXPECT_GT(around, 0.01f) << "silence at the loop point";
         }
+    }
+}
+
+double RmsDb(const sound_test::Decoded& d, double gain) {
+    double energy = 0.0;
+    for (long i = 0; i < d.frames; ++i) energy += d.left[i] * d.left[i] + d.right[i] * d.right[i];
+    return 10.0 * std::log10(energy / (2.0 * d.frames)) + 20.0 * std::log10(gain);
+}
+
+// The level music plays at 33% and stops before each jingle, which plays at
+// full volume: a jingle should come in a little louder than the music it
+// follows, not with a jump of ten decibels.
+TEST_F(GeneratedSoundsTest, JinglesSitAFewDecibelsAboveTheInGameMusic) {
+    double music = 0.0;
+    for (int tune = 1; tune <= 4; ++tune) {
+        std::string name = "snd\\Music2ingame" + std::to_string(tune) + "-loop.ogg";
+        music += RmsDb(sound_test::Decode(*assets::Lookup(name)), 0.33) / 4.0;
+    }
+    for (const char* jingle : {"snd\\DeadSND.ogg", "snd\\LevelComplete.ogg", "snd\\GameOver.ogg"}) {
+        double above = RmsDb(sound_test::Decode(*assets::Lookup(jingle)), 1.0) - music;
+        EXPECT_GT(above, 2.0) << jingle;
+        EXPECT_LT(above, 8.0) << jingle;
     }
 }
 
