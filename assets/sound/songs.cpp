@@ -111,7 +111,7 @@ constexpr Groove kCaughtPasses[] = {
     {W::Pulse, 0.5, 0, false, 0.5, "R...", "c...", "...."},
 };
 
-// Game over: a slow cadence in C minor.
+// Game over: a short falling cadence in C minor.
 constexpr std::string_view kGameOver = "G4 D#4 C4 D4:.5 D#4:.5 D4 B3 C4:3";
 constexpr std::string_view kGameOverChords = "Cm:3 Fm:1 G7:2 Cm:3";
 constexpr Groove kGameOverPasses[] = {

@@ -2,6 +2,7 @@
 #include "services/audio/mixer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace services::audio {
 
@@ -142,6 +143,38 @@ void Mixer::MixTail(Voice& v, float* out, int frames) {
     if (v.fade == 0) Retire(v);
 }
 
+namespace {
+
+constexpr float kCeiling = 0.9f;
+
+// Above the ceiling the wave bends smoothly towards full scale instead of
+// being cut flat.
+float SoftClip(float x) {
+    float size = std::abs(x);
+    if (size <= kCeiling) return x;
+    return std::copysign(kCeiling + (1.0f - kCeiling) * std::tanh((size - kCeiling) / (1.0f - kCeiling)), x);
+}
+
+}  // namespace
+
+// The gain follows frames louder than the ceiling down within a tenth of a
+// millisecond and recovers over about 80 ms; the soft clip rounds off what
+// gets past in that time. Anything that stays under the ceiling passes
+// untouched.
+void Mixer::Limit(float* out, int frames) {
+    const double attack = 1.0 - std::exp(-1.0 / (0.0001 * kOutputRate));
+    const double release = 1.0 - std::exp(-1.0 / (0.08 * kOutputRate));
+    for (int i = 0; i < frames; ++i) {
+        float peak = std::max(std::abs(out[2 * i]), std::abs(out[2 * i + 1]));
+        double target = peak > kCeiling ? kCeiling / peak : 1.0;
+        limit_ += (target - limit_) * (target < limit_ ? attack : release);
+        if (limit_ > 0.9999) limit_ = 1.0;
+        float gain = static_cast<float>(limit_);
+        out[2 * i] = SoftClip(out[2 * i] * gain);
+        out[2 * i + 1] = SoftClip(out[2 * i + 1] * gain);
+    }
+}
+
 void Mixer::MixInto(float* out, int frames) {
     Command c;
     while (commands_.Pop(c)) Apply(c);
@@ -151,7 +184,7 @@ void Mixer::MixInto(float* out, int frames) {
         if (v.decoder && !v.paused) MixVoice(v, static_cast<int>(i), out, frames);
         if (tails_[i].decoder) MixTail(tails_[i], out, frames);
     }
-    for (int i = 0; i < 2 * frames; ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
+    Limit(out, frames);
 }
 
 }  // namespace services::audio

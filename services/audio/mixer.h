@@ -4,7 +4,10 @@
 // the mix (the audio callback) applies them and hands finished decoders back
 // to be freed on the game thread, so mixing neither allocates nor locks.
 // A sound that is stopped or replaced while it sounds fades out over a few
-// milliseconds instead of being cut, which would click.
+// milliseconds instead of being cut, which would click. Loud sounds that
+// coincide (a cart hit, the death tune and a dropped present start together)
+// are held under full scale by a limiter rather than clipped, which would
+// rasp.
 #pragma once
 
 #include <atomic>
@@ -79,6 +82,7 @@ private:
     bool MixFrame(Voice& voice, float gain, float* frame);
     void MixVoice(Voice& voice, int index, float* out, int frames);
     void MixTail(Voice& tail, float* out, int frames);
+    void Limit(float* out, int frames);
 
     std::vector<Issued> issued_;
     std::uint32_t nextGeneration_ = 1;
@@ -87,6 +91,7 @@ private:
     std::unique_ptr<std::atomic<std::uint32_t>[]> ended_;  // generation that ended by itself, per voice
     SpscQueue<Command, kQueueSize> commands_;
     SpscQueue<Decoder*, kQueueSize * 2> retired_;
+    double limit_ = 1.0;  // the limiter's gain, mixing thread only
 };
 
 }  // namespace services::audio
