@@ -201,11 +201,13 @@ TEST_F(SoundManagerTest, FailedLoadLeavesAGapInTheChannelIndices) {
     EXPECT_EQ(Sound::IsPlaying("broken"), 0);
 }
 
+// An embedded entry without bytes counts as nothing embedded.
 TEST_F(SoundManagerTest, LoadsAFileFromDiskWhenNothingIsEmbeddedUnderThePath) {
     auto bytes = *assets::Lookup("snd\\DingSND.ogg");
     auto path = testing_support::TempPathForThisTest("sound") / "snatchkin_Sound_Test.OGG";
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    assets::Register(path.string(), {});
     EXPECT_EQ(Sound::Load(path.string(), 1), 1);
     std::filesystem::remove_all(path.parent_path());
     EXPECT_EQ(SoundList.back().FX, "snatchkin_sound_test");
