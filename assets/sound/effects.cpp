@@ -226,11 +226,15 @@ constexpr Tone kPackageCollected[] = {
      .highpass = 6500, .grains = 80, .seed = 51},
 };
 
+// Peaks set by ear and loudness meter: the effects land within a few LU of
+// each other (momentary loudness about -15 LUFS, footsteps and ticks lower),
+// several LU above the level music at the third of full volume it plays at.
+// Bright sustained chimes need lower peaks than short thumps to match them.
 constexpr auto kEffects = std::to_array<Effect>({
     {"snd\\BlipSND.ogg", 0.6, kBlip},
     {"snd\\DingSND.ogg", 0.6, kDing},
-    {"snd\\ItemCollectSND.ogg", 0.65, kItemCollect},
-    {"snd\\FinalItemCollectSND.ogg", 0.7, kFinalItemCollect},
+    {"snd\\ItemCollectSND.ogg", 0.4, kItemCollect},
+    {"snd\\FinalItemCollectSND.ogg", 0.44, kFinalItemCollect},
     {"snd\\WallHit.ogg", 0.8, kWallHit},
     {"snd\\Itemplacedinwheelbarrow.ogg", 0.7, kItemPlaced},
     {"snd\\HitMineCart.ogg", 0.85, kHitMineCart},
@@ -244,10 +248,10 @@ constexpr auto kEffects = std::to_array<Effect>({
     {"snd\\CartInfoSND.ogg", 0.6, kCartInfo},
     {"snd\\JumpOutOfCart.ogg", 0.55, kJumpOutOfCart},
     {"snd\\Poof.ogg", 0.6, kPoof},
-    {"snd\\teleport.ogg", 0.6, kTeleport},
+    {"snd\\teleport.ogg", 0.36, kTeleport},
     {"snd\\HandleUp.ogg", 0.5, kHandleUp},
     {"snd\\HandleDown.ogg", 0.5, kHandleDown},
-    {"snd\\PackageCollected.ogg", 0.7, kPackageCollected},
+    {"snd\\PackageCollected.ogg", 0.52, kPackageCollected},
 });
 
 // clang-format on

@@ -283,6 +283,8 @@ private:
         tones_.push_back(t);
     }
 
+    // A shake of the bells: noise grains for the rattle and a few inharmonic
+    // partials, as small metal bells ring, each a little detuned per shake.
     void Bells(double beat) {
         Tone t = Make(Wave::Crackle, beat, 0.0, 0, 0.3);
         t.length = 0.16;
@@ -293,6 +295,17 @@ private:
         t.grains = 700;
         t.pan = -0.35;
         tones_.push_back(t);
+        static constexpr double kPartials[] = {3150.0, 4470.0, 5930.0};
+        const double detune = 1.0 + 0.004 * static_cast<double>(tones_.size() % 5);
+        for (double hz : kPartials) {
+            Tone ring = Make(Wave::Sine, beat, 0.0, hz * detune, 0.05);
+            ring.length = 0.12;
+            ring.attack = 0.002;
+            ring.decay = 0.03;
+            ring.release = 0.03;
+            ring.pan = -0.35;
+            tones_.push_back(ring);
+        }
     }
 
     const Song& song_;

@@ -33,13 +33,13 @@ constexpr std::string_view kGodRestYe =
     "E4 B4 B4 A4 G4 F#4 E4 D4 E4 F#4 G4 A4 B4:3 B4 "
     "C5 A4 B4 C5 D5 E5 B4 A4 G4 E4 F#4 G4 A4:2 G4 A4 "
     "B4:2 C5 B4 B4 A4 G4 F#4 E4:2 G4:.5 F#4:.5 E4 A4:2 G4 A4 "
-    "B4:2 C5 B4 B4 A4 G4 F#4 E4:3 E4";
+    "B4 C5 D5 E5 B4 A4 G4 F#4 E4:3 E4";
 constexpr std::string_view kGodRestYeChords =
-    "Em:4 Em:2 Bm:2 C:2 D:2 Em:4 "
-    "Em:4 Em:2 Bm:2 C:2 D:2 G:2 B7:2 "
-    "C:2 Am:2 G:2 Em:2 Em:2 B7:2 D:4 "
-    "G:2 Em:2 C:2 D:2 Em:4 D:4 "
-    "G:2 Em:2 C:2 B7:2 Em:4";
+    "Em:4 Em:1 D:1 C:1 Bm:1 C:2 G:2 Em:4 "
+    "Em:4 Em:1 D:1 C:1 Bm:1 C:2 G:2 G:2 B7:2 "
+    "C:2 G:2 G:2 Em:2 Em:2 B7:2 D:2 Em:2 "
+    "G:2 C:2 Em:1 D:1 C:1 B7:1 Em:4 D:2 Em:2 "
+    "G:3 C:1 Em:1 D:1 C:1 B7:1 Em:4";
 constexpr Groove kGodRestYePasses[] = {
     {W::Pulse, 0.5, 0, true, 0.1, "R.R.F.R.", "c...c...", "k...s...k.k.s..."},
     {W::Pulse, 0.25, 0, false, 0.15, "R.ROF.RO", "aaaaaaaa", "k.h.s.h.k.hhs.h."},
@@ -53,8 +53,8 @@ constexpr std::string_view kJingleBells =
     "B4 B4 B4:2 B4 B4 B4:2 B4 D5 G4:1.5 A4:.5 B4:4 "
     "C5 C5 C5:1.5 C5:.5 C5 B4 B4 B4:.5 B4:.5 D5 D5 C5 A4 G4:4";
 constexpr std::string_view kJingleBellsChords =
-    "G:4 G:4 G:4 G:4 C:4 G:4 A7:4 D:2 D7:2 "
-    "G:4 G:4 G:4 G:4 C:4 G:4 D7:4 G:4";
+    "G:4 G:4 G:4 G:4 C:4 C:1 G:3 A7:4 D:2 D7:2 "
+    "G:4 G:4 G:4 G:4 C:4 C:1 G:3 D7:4 G:4";
 constexpr Groove kJingleBellsPasses[] = {
     {W::Pulse, 0.25, 0, true, 0.1, "R.F.R.F.", ".c.c.c.c", "kbsbkbsbkbsbkbsb"},
 };
@@ -66,10 +66,10 @@ constexpr std::string_view kDeckTheHalls =
     "A4:1.5 B4:.5 C5 A4 B4:1.5 C5:.5 D5 A4 B4:.5 C#5:.5 D5 E5:.5 F#5:.5 G5 F#5 E5 D5:2 "
     "D5:1.5 C5:.5 B4 A4 G4 A4 B4 G4 C5:.5 C5:.5 C5:.5 C5:.5 B4:1.5 A4:.5 G4 F#4 G4:2";
 constexpr std::string_view kDeckTheHallsChords =
-    "G:4 G:2 D:1 G:1 C:2 G:2 D7:2 G:2 "
-    "G:4 G:2 D:1 G:1 C:2 G:2 D7:2 G:2 "
-    "D:4 G:2 D:2 A7:2 D:2 D:2 D7:2 "
-    "G:4 G:2 D:1 G:1 C:2 G:2 D7:2 G:2";
+    "G:4 G:1 D:1 G:2 C:2 G:2 D7:2 G:2 "
+    "G:4 G:1 D:1 G:2 C:2 G:2 D7:2 G:2 "
+    "Am:2 D7:2 G:2 D:2 G:2 A7:2 D:1 A7:1 D7:2 "
+    "G:4 G:1 D:1 G:2 C:2 G:2 D7:2 G:2";
 constexpr Groove kDeckTheHallsPasses[] = {
     {W::Pulse, 0.25, 0, true, 0.12, "R.O.F.O.", "a.a.a.a.", "k.hhs.h.k.hhs.ho"},
 };
@@ -81,10 +81,10 @@ constexpr std::string_view kWenceslas =
     "D5 C5 B4 A4 B4 A4 G4:2 E4 D4 E4 F#4 G4:2 G4:2 "
     "D4 D4 E4 F#4 G4 G4 A4:2 D5 C5 B4 A4 G4:2 C5:2 G4:4 r:4";
 constexpr std::string_view kWenceslasChords =
-    "G:4 G:2 D:2 C:2 D:2 G:4 "
-    "G:4 G:2 D:2 C:2 D:2 G:4 "
-    "G:2 D:2 Em:2 G:2 C:2 D:2 G:4 "
-    "G:2 D:2 G:2 D:2 G:2 D:2 G:2 C:2 G:4 D7:4";
+    "G:4 G:2 D:2 C:1 G:1 Am:1 D:1 G:4 "
+    "G:4 G:2 D:2 C:1 G:1 Am:1 D:1 G:4 "
+    "G:1 C:1 Em:1 D:1 Em:1 D:1 G:2 C:1 G:1 Am:1 D:1 G:4 "
+    "G:2 C:1 D:1 G:2 D:2 G:1 C:1 Em:1 D:1 G:2 C:2 G:4 D7:4";
 constexpr Groove kWenceslasPasses[] = {
     {W::Pulse, 0.5, 0, true, 0.1, "R.F.R.F.", "c.c.c.c.", "k.h.s.h.k.h.sshh"},
 };
@@ -111,22 +111,30 @@ constexpr Groove kCaughtPasses[] = {
     {W::Pulse, 0.5, 0, false, 0.5, "R...", "c...", "...."},
 };
 
-// Game over: a slow cadence in C minor.
+// Game over: a short falling cadence in C minor.
 constexpr std::string_view kGameOver = "G4 D#4 C4 D4:.5 D#4:.5 D4 B3 C4:3";
 constexpr std::string_view kGameOverChords = "Cm:3 Fm:1 G7:2 Cm:3";
 constexpr Groove kGameOverPasses[] = {
     {W::Triangle, 0.5, 1, true, 0.2, "R..", "c..", "k.."},
 };
 
+// The game plays the loops at a quarter (menu) or a third (in game) of full
+// volume and the three jingles at full volume, in the silence after the level
+// music has stopped; their peaks put the jingles a few dB above the music
+// they follow instead of ten dB above it. Loops stay under -2 dBFS, so the
+// codec's small overshoot still keeps them below -1 dBFS.
+constexpr double kLoopPeak = 0.79;
 constexpr auto kSongs = std::to_array<Song>({
-    {"snd\\Music1menu-loop.ogg", 3, kSilentNight, kSilentNightChords, kMenuPasses, true, 0},
-    {"snd\\Music2ingame1-loop.ogg", 4, kGodRestYe, kGodRestYeChords, kGodRestYePasses, true, 0},
-    {"snd\\Music2ingame2-loop.ogg", 4, kJingleBells, kJingleBellsChords, kJingleBellsPasses, true, 0},
-    {"snd\\Music2ingame3-loop.ogg", 4, kDeckTheHalls, kDeckTheHallsChords, kDeckTheHallsPasses, true, 0},
-    {"snd\\Music2ingame4-loop.ogg", 4, kWenceslas, kWenceslasChords, kWenceslasPasses, true, 0},
-    {"snd\\LevelComplete.ogg", 3, kWeWishYou, kWeWishYouChords, kWeWishYouPasses, false, 2},
-    {"snd\\DeadSND.ogg", 3, kCaught, kCaughtChords, kCaughtPasses, false, 1},
-    {"snd\\GameOver.ogg", 3, kGameOver, kGameOverChords, kGameOverPasses, false, 1.5},
+    {"snd\\Music1menu-loop.ogg", 3, kSilentNight, kSilentNightChords, kMenuPasses, true, 0, kLoopPeak},
+    {"snd\\Music2ingame1-loop.ogg", 4, kGodRestYe, kGodRestYeChords, kGodRestYePasses, true, 0, kLoopPeak},
+    {"snd\\Music2ingame2-loop.ogg", 4, kJingleBells, kJingleBellsChords, kJingleBellsPasses, true, 0,
+     kLoopPeak},
+    {"snd\\Music2ingame3-loop.ogg", 4, kDeckTheHalls, kDeckTheHallsChords, kDeckTheHallsPasses, true, 0,
+     kLoopPeak},
+    {"snd\\Music2ingame4-loop.ogg", 4, kWenceslas, kWenceslasChords, kWenceslasPasses, true, 0, kLoopPeak},
+    {"snd\\LevelComplete.ogg", 3, kWeWishYou, kWeWishYouChords, kWeWishYouPasses, false, 2, 0.46},
+    {"snd\\DeadSND.ogg", 3, kCaught, kCaughtChords, kCaughtPasses, false, 1, 0.4},
+    {"snd\\GameOver.ogg", 3, kGameOver, kGameOverChords, kGameOverPasses, false, 1.5, 0.42},
 });
 
 }  // namespace

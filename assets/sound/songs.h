@@ -33,6 +33,7 @@ struct Song {
     std::span<const Groove> passes;  // the melody is played once per groove
     bool loop;                       // music loop, or a one-shot with a tail
     double tailBeats;                // one-shot: beats of ring-out after the last pass
+    double peak;                     // loudness: the peak it is scaled to
 };
 
 // The song of that name, or nullptr.

@@ -17,9 +17,6 @@ namespace {
 
 using namespace assets::sound;
 
-// Music stays under -2 dBFS before encoding, so the codec's small overshoot
-// still keeps it below -1 dBFS.
-constexpr double kMusicPeak = 0.79;
 constexpr float kQuality = 0.4f;
 
 // Renders one sound; false (with a message) when it has no design or fails.
@@ -37,7 +34,7 @@ bool Generate(const assets::AssetInfo& a, const std::filesystem::path& out) {
             std::fprintf(stderr, "%s: %s\n", std::string(a.name).c_str(), e.what());
             return false;
         }
-        Normalize(track, kMusicPeak);
+        Normalize(track, song->peak);
         if (!song->loop) FadeOutEnd(track, 0.05);
     } else {
         std::fprintf(stderr, "no sound design for %s\n", std::string(a.name).c_str());

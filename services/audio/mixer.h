@@ -3,6 +3,11 @@
 // changes voices through a lock-free command queue; the thread that pulls
 // the mix (the audio callback) applies them and hands finished decoders back
 // to be freed on the game thread, so mixing neither allocates nor locks.
+// A sound that is stopped or replaced while it sounds fades out over a few
+// milliseconds instead of being cut, which would click. Loud sounds that
+// coincide (a cart hit, the death tune and a dropped present start together)
+// are held under full scale by a limiter rather than clipped, which would
+// rasp.
 #pragma once
 
 #include <atomic>
@@ -18,6 +23,8 @@
 namespace services::audio {
 
 inline constexpr int kOutputRate = 44100;
+// Frames over which a stopped or replaced sound fades out (about 6 ms).
+inline constexpr int kFadeFrames = 256;
 
 class Mixer {
 public:
@@ -61,6 +68,8 @@ private:
         double step = 1.0;  // source frames per output frame
         double frac = 0.0;  // position between `a` and `b`
         float a[2] = {0, 0}, b[2] = {0, 0};
+        bool sounded = false;  // has been mixed since its start
+        int fade = 0;          // a fading tail: frames left
     };
     static constexpr std::size_t kQueueSize = 1024;
 
@@ -69,14 +78,20 @@ private:
     void FreeRetired();
     void Apply(const Command& command);
     void Retire(Voice& voice);
+    void FadeOut(std::size_t index);
+    bool MixFrame(Voice& voice, float gain, float* frame);
     void MixVoice(Voice& voice, int index, float* out, int frames);
+    void MixTail(Voice& tail, float* out, int frames);
+    void Limit(float* out, int frames);
 
     std::vector<Issued> issued_;
     std::uint32_t nextGeneration_ = 1;
     std::vector<Voice> voices_;
+    std::vector<Voice> tails_;                             // per voice: the fading end of its previous start
     std::unique_ptr<std::atomic<std::uint32_t>[]> ended_;  // generation that ended by itself, per voice
     SpscQueue<Command, kQueueSize> commands_;
     SpscQueue<Decoder*, kQueueSize * 2> retired_;
+    double limit_ = 1.0;  // the limiter's gain, mixing thread only
 };
 
 }  // namespace services::audio

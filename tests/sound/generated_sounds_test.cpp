@@ -1,5 +1,6 @@
 // Every generated sound decodes with the rate, channels and length of the
-// asset table, stays below -1 dBFS, and every music loop is seamless.
+// asset table, stays below -1 dBFS, every music loop is seamless, and the
+// one-shots are balanced against the music.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,10 +9,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 
 #include "assets/asset_table.h"
 #include "assets/registry.h"
 #include "tests/sound/decode.h"
+#include "tests/sound/loudness.h"
 #include "tests/temp_path.h"
 
 namespace {
@@ -40,8 +43,7 @@ TEST_F(GeneratedSoundsTest, FormatLengthAndLevelMatchTheTable) {
         ASSERT_TRUE(d.ok);
         EXPECT_EQ(d.rate, a->sampleRate);
         EXPECT_EQ(d.channels, a->channels);
-        double seconds = static_cast<double>(d.frames) / d.rate;
-        EXPECT_NEAR(seconds, a->seconds, a->seconds * 0.01);
+        EXPECT_EQ(d.frames, std::lround(a->seconds * a->sampleRate)) << "frames at the table's length";
         EXPECT_EQ(static_cast<long>(d.left.size()), d.frames);
         float peak = 0.0f;
         double energy = 0.0;
@@ -79,6 +81,33 @@ TEST_F(GeneratedSoundsTest, MusicLoopsJoinWithoutStepOrGap) {
             for (std::size_t k = 0; k < 441; ++k)
                 around = std::max({around, std::abs(s[k]), std::abs(s[n - 1 - k])});
             EXPECT_GT(around, 0.01f) << "silence at the loop point";
+        }
+    }
+}
+
+// The loops play at 25% (menu) or 33% (in game) of full volume, every other
+// sound at full volume. Measured as a loudness meter would, each one-shot
+// lands near the in-game music (never more than 8 LU above it, nor buried
+// more than 10 LU under it), and each jingle, which follows the level music
+// after it stops, comes in a little louder than that music, not with a jump.
+TEST_F(GeneratedSoundsTest, OneShotsAreBalancedAgainstTheMusic) {
+    double music = -100.0;
+    for (int tune = 1; tune <= 4; ++tune) {
+        std::string name = "snd\\Music2ingame" + std::to_string(tune) + "-loop.ogg";
+        music =
+            std::max(music, sound_test::MaxMomentaryLufs(sound_test::Decode(*assets::Lookup(name)), 0.33));
+    }
+    for (const auto* a : Sounds()) {
+        if (a->name.ends_with("-loop.ogg")) continue;
+        SCOPED_TRACE(a->name);
+        double above =
+            sound_test::MaxMomentaryLufs(sound_test::Decode(*assets::Lookup(a->name)), 1.0) - music;
+        EXPECT_LT(above, 8.0);
+        EXPECT_GT(above, -10.0);
+        bool jingle = a->name == "snd\\DeadSND.ogg" || a->name == "snd\\LevelComplete.ogg" ||
+                      a->name == "snd\\GameOver.ogg";
+        if (jingle) {
+            EXPECT_GT(above, 2.0);
         }
     }
 }
