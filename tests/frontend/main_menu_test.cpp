@@ -97,6 +97,7 @@ TEST(MainMenu, EscapeAsksAndTheAnswerDecides) {
     struct Case {
         std::string answer;
         bool leaves;
+        bool redefined = false;  // left and right on A and D
     };
     const Case cases[] = {
         {"at 4 tap Y\n", true},
@@ -106,9 +107,16 @@ TEST(MainMenu, EscapeAsksAndTheAnswerDecides) {
         {"at 4 tap Escape\n", false},
         {"at 4 tap Left\n", false},
         {"at 4 press Y\nat 4 press N\n", false},  // yes and no together answer no
+        {"at 4 tap D\n", true, true},
+        {"at 4 tap A\n", false, true},
+        {"at 4 tap Right\n", true, true},  // the cursor keys answer all the same
     };
     for (const Case& c : cases) {
-        auto result = RunMenu("at 2 tap Escape\n" + c.answer, 30);
+        auto result = RunMenu("at 2 tap Escape\n" + c.answer, 30, [&] {
+            if (!c.redefined) return;
+            shell::KeyLeft = 65;
+            shell::KeyRight = 68;
+        });
         EXPECT_EQ(result.end, c.leaves ? End::ProgramEnded : End::FrameLimit) << c.answer << result.message;
         EXPECT_EQ(Started("Poof"), c.leaves) << c.answer;
     }
