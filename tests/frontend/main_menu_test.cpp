@@ -2,7 +2,9 @@
 // the quit dialog, the close request, the version notice and the tunes.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "front_end_run.h"
 #include "shell/front_end_state.h"
@@ -195,6 +197,25 @@ TEST(MainMenu, VersionNoticeShowsFor61FramesWithTheBlipOnItsFourth) {
         RunScreen(run);
         EXPECT_EQ(Started("BlipSND"), limit == 64) << "after " << limit << " frames";
     }
+}
+
+// The face changes every 241 frames: first shown narrowed in frame 241.
+TEST(MainMenu, TheFaceSwitchesEvery241Frames) {
+    ScreenRun run;
+    run.captures = {239, 240, 241, 481, 482};
+    run.frameLimit = 483;
+    auto result = RunScreen(run);
+    auto face = [&](int frame) {
+        const auto& f = result.frameCaptures.at(frame);
+        std::vector<std::uint32_t> pixels;
+        for (int y = 313; y < 313 + 96; ++y)
+            for (int x = 175; x < 175 + 90; ++x) pixels.push_back(f.At(x, y));
+        return pixels;
+    };
+    EXPECT_EQ(face(239), face(240));
+    EXPECT_NE(face(240), face(241));
+    EXPECT_EQ(face(241), face(481));
+    EXPECT_EQ(face(240), face(482)) << "and back after another 241";
 }
 
 TEST(MainMenu, NoNoticeKeepsTheTickAtZero) {
