@@ -43,9 +43,14 @@ void PollMenuKey() {
 }
 
 void WaitForAnyKey() {
-    do {
+    for (;;) {
         LastKey = ScanKeyTable(platform::KeyHitCount);
-    } while (LastKey <= 0 || LastKey >= 255);
+        if (LastKey > 0 && LastKey < 255) return;
+        // A rest between scans keeps a long wait (the story screen, a dialog)
+        // from spinning a whole core. Presses are counted, so none is lost,
+        // and 10 ms is less than a frame.
+        platform::WaitMs(10);
+    }
 }
 
 }  // namespace services

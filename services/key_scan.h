@@ -21,8 +21,9 @@ int ScanKeyTable(const std::function<int(int)>& query);
 // One scan by hit count; sets LastKey and MenuKeyResult. Does not wait.
 void PollMenuKey();
 
-// Scans by hit count until a key with a code from 1 to 254 is hit. Draws no
-// frames: the layer's key queries take in the window's events themselves.
+// Scans by hit count until a key with a code from 1 to 254 is hit, resting
+// 10 ms between scans. Draws no frames: the layer's key queries take in
+// the window's events themselves.
 void WaitForAnyKey();
 
 }  // namespace services

@@ -23,7 +23,7 @@ std::span<const TextLine> StoryText();
 // Lines only, drawn by the online score screen.
 std::span<const std::string_view> OnlineSyncNotice();
 
-// The main menu's bottom line; it ends left of the ONLINE SCORES button.
-inline constexpr std::string_view kCreditLine = "(c) 2012 Snatchkin team, homepage";
+// The main menu's bottom line; it ends left of the button panel.
+inline constexpr std::string_view kCreditLine = "(c)2012 Snatchkin team homepage";
 
 }  // namespace shell

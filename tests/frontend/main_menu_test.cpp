@@ -2,7 +2,9 @@
 // the quit dialog, the close request, the version notice and the tunes.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "front_end_run.h"
 #include "shell/front_end_state.h"
@@ -97,6 +99,7 @@ TEST(MainMenu, EscapeAsksAndTheAnswerDecides) {
     struct Case {
         std::string answer;
         bool leaves;
+        bool redefined = false;  // left and right on A and D
     };
     const Case cases[] = {
         {"at 4 tap Y\n", true},
@@ -106,9 +109,16 @@ TEST(MainMenu, EscapeAsksAndTheAnswerDecides) {
         {"at 4 tap Escape\n", false},
         {"at 4 tap Left\n", false},
         {"at 4 press Y\nat 4 press N\n", false},  // yes and no together answer no
+        {"at 4 tap D\n", true, true},
+        {"at 4 tap A\n", false, true},
+        {"at 4 tap Right\n", true, true},  // the cursor keys answer all the same
     };
     for (const Case& c : cases) {
-        auto result = RunMenu("at 2 tap Escape\n" + c.answer, 30);
+        auto result = RunMenu("at 2 tap Escape\n" + c.answer, 30, [&] {
+            if (!c.redefined) return;
+            shell::KeyLeft = 65;
+            shell::KeyRight = 68;
+        });
         EXPECT_EQ(result.end, c.leaves ? End::ProgramEnded : End::FrameLimit) << c.answer << result.message;
         EXPECT_EQ(Started("Poof"), c.leaves) << c.answer;
     }
@@ -187,6 +197,25 @@ TEST(MainMenu, VersionNoticeShowsFor61FramesWithTheBlipOnItsFourth) {
         RunScreen(run);
         EXPECT_EQ(Started("BlipSND"), limit == 64) << "after " << limit << " frames";
     }
+}
+
+// The face changes every 241 frames: first shown narrowed in frame 241.
+TEST(MainMenu, TheFaceSwitchesEvery241Frames) {
+    ScreenRun run;
+    run.captures = {239, 240, 241, 481, 482};
+    run.frameLimit = 483;
+    auto result = RunScreen(run);
+    auto face = [&](int frame) {
+        const auto& f = result.frameCaptures.at(frame);
+        std::vector<std::uint32_t> pixels;
+        for (int y = 313; y < 313 + 96; ++y)
+            for (int x = 175; x < 175 + 90; ++x) pixels.push_back(f.At(x, y));
+        return pixels;
+    };
+    EXPECT_EQ(face(239), face(240));
+    EXPECT_NE(face(240), face(241));
+    EXPECT_EQ(face(241), face(481));
+    EXPECT_EQ(face(240), face(482)) << "and back after another 241";
 }
 
 TEST(MainMenu, NoNoticeKeepsTheTickAtZero) {
