@@ -30,9 +30,29 @@ int GameButton(Uint8 sdlButton) {
 }
 
 SDL_Renderer* CreateRenderer(SDL_Window* window) {
-    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+    if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
     if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     return renderer;
+}
+
+// Screens such as the dialogs draw over the frame shown before, but a
+// window's back buffer holds undefined pixels after each present. The game
+// therefore draws on a texture of its own that keeps its pixels, copied to
+// the window at every present. Without target textures it draws on the
+// window directly.
+SDL_Texture* CreateCanvas(SDL_Renderer* renderer, int width, int height) {
+    SDL_Texture* canvas =
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
+    if (!canvas) return nullptr;
+    SDL_SetTextureBlendMode(canvas, SDL_BLENDMODE_NONE);
+    if (SDL_SetRenderTarget(renderer, canvas) != 0) {
+        SDL_DestroyTexture(canvas);
+        return nullptr;
+    }
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    return canvas;
 }
 
 // Key waits poll in a tight loop without drawing a frame. Past this many
@@ -61,6 +81,8 @@ bool DisplayRefreshesAt60(SDL_Window* window) {
 WindowBackend::~WindowBackend() { Close(); }
 
 void WindowBackend::Close() {
+    if (canvas_) SDL_DestroyTexture(canvas_);
+    canvas_ = nullptr;
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
     renderer_ = nullptr;
@@ -86,6 +108,7 @@ SDL_Renderer* WindowBackend::Open(int width, int height, bool fullScreen) {
         renderer_ = CreateRenderer(window_);
         if (!renderer_) CannotOpen();
         SDL_RenderSetLogicalSize(renderer_, width, height);
+        canvas_ = CreateCanvas(renderer_, width, height);
         // The game reads keys, never typed text: no input method may take letters.
         SDL_StopTextInput();
     }
@@ -110,8 +133,24 @@ void WindowBackend::CannotOpen() {
     std::exit(1);
 }
 
+template <typename Work>
+void WindowBackend::OnWindowTarget(Work work) {
+    if (canvas_) SDL_SetRenderTarget(renderer_, nullptr);
+    work();
+    if (canvas_) SDL_SetRenderTarget(renderer_, canvas_);
+}
+
 void WindowBackend::Present() {
-    if (renderer_) SDL_RenderPresent(renderer_);
+    if (renderer_) {
+        OnWindowTarget([this] {
+            if (canvas_) {
+                SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);  // the bars around a scaled surface
+                SDL_RenderClear(renderer_);
+                SDL_RenderCopy(renderer_, canvas_, nullptr, nullptr);
+            }
+            SDL_RenderPresent(renderer_);
+        });
+    }
     pollsSinceFrame_ = 0;
     if (syncedToDisplay_ && !syncWatch_.FrameShown(NowMs())) {
         SDL_RenderSetVSync(renderer_, 0);
@@ -120,6 +159,10 @@ void WindowBackend::Present() {
 }
 
 void WindowBackend::PumpEvents(InputState& input) {
+    OnWindowTarget([&] { PollEvents(input); });
+}
+
+void WindowBackend::PollEvents(InputState& input) {
     if (++pollsSinceFrame_ >= kBusyPolls + kIdleEvery) {
         pollsSinceFrame_ = kBusyPolls;               // stays in range however long the wait lasts
         SDL_WaitEventTimeout(nullptr, kIdleWaitMs);  // leaves the event in the queue
@@ -171,9 +214,11 @@ int WindowBackend::ReleasedCode(const SDL_Keysym& key) {
 
 void WindowBackend::WarpPointer(int x, int y) {
     if (!window_ || !renderer_) return;
-    int wx = 0, wy = 0;
-    SDL_RenderLogicalToWindow(renderer_, static_cast<float>(x), static_cast<float>(y), &wx, &wy);
-    SDL_WarpMouseInWindow(window_, wx, wy);
+    OnWindowTarget([&] {
+        int wx = 0, wy = 0;
+        SDL_RenderLogicalToWindow(renderer_, static_cast<float>(x), static_cast<float>(y), &wx, &wy);
+        SDL_WarpMouseInWindow(window_, wx, wy);
+    });
 }
 
 void WindowBackend::SetIcon(const Pixels& icon) {

@@ -10,6 +10,7 @@
 
 struct SDL_Window;
 struct SDL_Keysym;
+struct SDL_Texture;
 
 namespace platform {
 
@@ -34,15 +35,21 @@ public:
 
 private:
     void Close();
+    void PollEvents(InputState& input);
     // The first opening failed: says why on standard error and ends with exit code 1.
     [[noreturn]] void CannotOpen();
     // Key codes of key events; a release gets the code its press had.
     int PressedCode(const SDL_Keysym& key);
     int ReleasedCode(const SDL_Keysym& key);
+    // Runs `work` with the window itself as the render target, where the
+    // renderer maps pointer positions to the surface.
+    template <typename Work>
+    void OnWindowTarget(Work work);
 
     std::string caption_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* canvas_ = nullptr;  // the surface the game draws on; it keeps its pixels
     bool syncedToDisplay_ = false;
     SyncWatch syncWatch_;
     int pollsSinceFrame_ = 0;                                    // input polls since the last Present
