@@ -6,6 +6,7 @@
 
 #include "assets/registry.h"
 #include "services/sound_state.h"
+#include "shell/platform/platform.h"
 
 namespace services {
 namespace {
@@ -33,6 +34,13 @@ void ApplyVolume(const Sound& s) {
     if (s.channel && AudioSystem) AudioSystem->SetVolume(*s.channel, MasterVolume * s.cvolume);
 }
 
+// In headless runs the mix keeps pace with the virtual clock; it catches up
+// before each call, so that every start, stop and question happens at the
+// game's own time.
+void CatchUp() {
+    if (AudioSystem && AudioSystem->FollowsClock()) AudioSystem->FollowClock(platform::ClockMs());
+}
+
 std::shared_ptr<const audio::SoundData> CreateSound(std::string_view path) {
     if (auto bytes = assets::Lookup(path); bytes && !bytes->empty()) return audio::OpenSoundData(*bytes);
     return audio::ReadSoundFile(std::string(path));
@@ -46,6 +54,7 @@ int Sound::AppExit() {
 }
 
 int Sound::ChannelVolume(std::string_view name, float percent) {
+    CatchUp();
     std::string key = Lower(name);
     for (auto& s : SoundList) {
         if (s.FX != key) continue;
@@ -56,12 +65,14 @@ int Sound::ChannelVolume(std::string_view name, float percent) {
 }
 
 int Sound::GlobalVolume(float percent) {
+    CatchUp();
     MasterVolume = percent * 0.01f;
     for (const auto& s : SoundList) ApplyVolume(s);
     return 0;
 }
 
 int Sound::IsPlaying(std::string_view name) {
+    CatchUp();
     const Sound* s = FindFirst(name);
     return s && s->channel && AudioSystem && AudioSystem->IsPlaying(*s->channel) ? 1 : 0;
 }
@@ -82,6 +93,7 @@ int Sound::Load(std::string_view path, [[maybe_unused]] int stream) {
 }
 
 int Sound::Play(std::string_view name, int loop) {
+    CatchUp();
     Sound* s = FindFirst(name);
     if (!s) return 0;
     // A looped tune that is marked playing goes on as it is.
@@ -95,6 +107,7 @@ int Sound::Play(std::string_view name, int loop) {
 }
 
 int Sound::Pause(std::string_view name, int play) {
+    CatchUp();
     std::string key = Lower(name);
     for (auto& s : SoundList) {
         if ((key != "all" && s.FX != key) || !s.channel) continue;
@@ -106,6 +119,7 @@ int Sound::Pause(std::string_view name, int play) {
 }
 
 int Sound::Stop(std::string_view name) {
+    CatchUp();
     std::string key = Lower(name);
     for (auto& s : SoundList) {
         if (key != "all" && s.FX != key) continue;

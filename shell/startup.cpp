@@ -51,10 +51,11 @@ void SeedFromClock() { platform::SeedRandom(platform::ClockMs()); }
 void OpenWindowedScreen() { platform::OpenScreen(kScreenWidth, kScreenHeight, false, kRefresh); }
 void SelectAlphaBlend() { platform::SelectBlend(kAlphaBlend); }
 
-// Headless runs keep their audio in memory instead of opening a device, so
-// that nothing in them depends on a sound card or the wall clock.
+// Headless runs mix their audio in memory along the virtual clock instead of
+// opening a device, so that nothing in them depends on a sound card or the
+// wall clock, and sounds still end on time.
 void CreateAudioSystem() {
-    services::CreateAudioSystem(kAudioChannels, platform::IsHeadless() ? services::audio::Backend::Headless
+    services::CreateAudioSystem(kAudioChannels, platform::IsHeadless() ? services::audio::Backend::VirtualClock
                                                                         : services::audio::Backend::Device);
 }
 

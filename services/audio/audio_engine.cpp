@@ -8,8 +8,9 @@
 
 namespace services::audio {
 
-AudioEngine::AudioEngine(int voices, Backend backend) : mixer_(std::make_unique<Mixer>(voices)) {
-    if (backend == Backend::Headless) return;
+AudioEngine::AudioEngine(int voices, Backend backend)
+    : mixer_(std::make_unique<Mixer>(voices)), followsClock_(backend == Backend::VirtualClock) {
+    if (backend != Backend::Device) return;
     device_ = OpenSdlAudioDevice(*mixer_);
     if (!device_) device_ = OpenSilentDevice(*mixer_);
 }
@@ -33,6 +34,19 @@ bool AudioEngine::HasDevice() const { return device_ && device_->IsSoundCard(); 
 
 void AudioEngine::MixInto(float* out, int frames) {
     if (!device_) mixer_->MixInto(out, frames);
+}
+
+void AudioEngine::FollowClock(std::int64_t nowMs) {
+    if (!followsClock_) return;
+    if (!clockStartMs_) clockStartMs_ = nowMs;
+    const std::int64_t due = (nowMs - *clockStartMs_) * kOutputRate / 1000;
+    constexpr int kChunk = 1024;
+    float scratch[2 * kChunk];
+    while (framesMixed_ < due) {
+        int frames = static_cast<int>(std::min<std::int64_t>(kChunk, due - framesMixed_));
+        mixer_->MixInto(scratch, frames);
+        framesMixed_ += frames;
+    }
 }
 
 }  // namespace services::audio

@@ -2,6 +2,7 @@
 // its output (the sound card, a silent stand-in, or the caller).
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -11,8 +12,10 @@
 namespace services::audio {
 
 enum class Backend {
-    Device,    // the sound card; without one, a silent clock-driven stand-in
-    Headless,  // nothing pulls the mix: the caller renders it with MixInto
+    Device,        // the sound card; without one, a silent clock-driven stand-in
+    Headless,      // nothing pulls the mix: the caller renders it with MixInto
+    VirtualClock,  // headless game runs: the mix, heard by no one, keeps pace
+                   // with the game's virtual clock through FollowClock
 };
 
 class Mixer;
@@ -44,9 +47,17 @@ public:
     // (interleaved) into `out`.
     void MixInto(float* out, int frames);
 
+    // Virtual-clock back end only: mixes (and drops) everything due from the
+    // first call up to `nowMs`, so that sounds end when their time is up.
+    bool FollowsClock() const { return followsClock_; }
+    void FollowClock(std::int64_t nowMs);
+
 private:
     std::unique_ptr<Mixer> mixer_;
     std::unique_ptr<OutputDevice> device_;
+    bool followsClock_ = false;
+    std::optional<std::int64_t> clockStartMs_;
+    std::int64_t framesMixed_ = 0;
 };
 
 }  // namespace services::audio

@@ -21,8 +21,8 @@ struct ScreenRun {
 // Runs the screen and then ends the program, as start-up does after the menu.
 shell::HeadlessResult RunScreen(const ScreenRun& run);
 
-// Whether the sound was started and has not been stopped since: the headless
-// mixer is never pulled, so no sound ends by itself.
+// Whether the sound was started and has not been stopped since (a one-shot
+// may have ended by itself meanwhile).
 bool Started(std::string_view name);
 
 }  // namespace frontend_test

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "front_end_run.h"
+#include "services/sound.h"
+#include "shell/front_end.h"
 #include "shell/front_end_state.h"
 #include "shell/game_state.h"
 
@@ -122,6 +124,23 @@ TEST(MainMenu, EscapeAsksAndTheAnswerDecides) {
         EXPECT_EQ(result.end, c.leaves ? End::ProgramEnded : End::FrameLimit) << c.answer << result.message;
         EXPECT_EQ(Started("Poof"), c.leaves) << c.answer;
     }
+}
+
+// Headless sound keeps time with the virtual clock: the one-second pause on
+// leaving outlasts the 0.82 s poof, which has ended by itself by then.
+TEST(MainMenu, ThePoofHasEndedWhenTheMenuReturns) {
+    int poofAfterMenu = -1;
+    ScreenRun run;
+    run.script = "at 2 tap Escape\nat 4 tap Y\n";
+    run.frameLimit = 30;
+    run.screen = [&] {
+        shell::RunMainMenu();
+        poofAfterMenu = services::Sound::IsPlaying("Poof");
+    };
+    auto result = RunScreen(run);
+    EXPECT_EQ(result.end, End::ProgramEnded) << result.message;
+    EXPECT_TRUE(Started("Poof"));
+    EXPECT_EQ(poofAfterMenu, 0);
 }
 
 TEST(MainMenu, TheCloseButtonAsksToo) {

@@ -189,4 +189,21 @@ TEST_F(MixerTest, StartOnAVoiceOutsideTheSystemGivesNoChannel) {
     EXPECT_FALSE(engine.Play(1, nullptr, false, 1.0f));
 }
 
+// Headless game runs: the mix follows the virtual clock, so a one-shot ends
+// when its time is up and a loop goes on.
+TEST_F(MixerTest, OnTheVirtualClockSoundsEndWhenTheirTimeIsUp) {
+    AudioEngine clocked{100, Backend::VirtualClock};
+    ASSERT_TRUE(clocked.FollowsClock());
+    clocked.FollowClock(5000);  // the clock's reading at the first call is the start
+    auto blip = clocked.Play(2, Load("snd\\BlipSND.ogg"), false, 1.0f);
+    auto tune = clocked.Play(3, Load("snd\\Music1menu-loop.ogg"), true, 1.0f);
+    ASSERT_TRUE(blip && tune);
+    clocked.FollowClock(5000 + 200);  // BlipSND lasts 230 ms
+    EXPECT_TRUE(clocked.IsPlaying(*blip));
+    clocked.FollowClock(5000 + 260);
+    EXPECT_FALSE(clocked.IsPlaying(*blip));
+    EXPECT_TRUE(clocked.IsPlaying(*tune));
+    EXPECT_FALSE(engine.FollowsClock()) << "the plain headless mix waits for MixInto";
+}
+
 }  // namespace
