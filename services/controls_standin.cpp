@@ -3,10 +3,10 @@
 #include <array>
 #include <string_view>
 
+#include "platform/platform.h"
 #include "services/controls.h"
 #include "services/key_names.h"
 #include "shell/game_state.h"
-#include "shell/platform/platform.h"
 
 namespace services {
 namespace {

@@ -2,10 +2,10 @@
 // best and returns on a key or the close request. No exchange with a server.
 #include <string>
 
+#include "platform/platform.h"
 #include "services/highscores.h"
 #include "services/key_scan.h"
 #include "shell/game_state.h"
-#include "shell/platform/platform.h"
 
 namespace services {
 

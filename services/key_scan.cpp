@@ -1,10 +1,10 @@
 // PollMenuKey and WaitForAnyKey over the key-name table.
 #include "services/key_scan.h"
 
+#include "platform/platform.h"
+#include "platform/state_registry.h"
 #include "services/key_names.h"
 #include "shell/game_state.h"
-#include "shell/platform/platform.h"
-#include "shell/platform/state_registry.h"
 
 namespace services {
 

@@ -5,8 +5,8 @@
 #include <cctype>
 
 #include "assets/registry.h"
+#include "platform/platform.h"
 #include "services/sound_state.h"
-#include "shell/platform/platform.h"
 
 namespace services {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/platform/state_registry.h"
+#include "platform/state_registry.h"
 
 namespace services {
 

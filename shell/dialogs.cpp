@@ -3,8 +3,8 @@
 
 #include <initializer_list>
 
+#include "platform/platform.h"
 #include "shell/game_state.h"
-#include "shell/platform/platform.h"
 
 namespace shell {
 namespace {

@@ -1,9 +1,9 @@
 // The difficulty choice before every game. Escape confirms like fire: there
 // is no way back to the menu from here.
+#include "platform/platform.h"
 #include "shell/front_end.h"
 #include "shell/game_state.h"
 #include "shell/menu_drawing.h"
-#include "shell/platform/platform.h"
 #include "shell/sound_cues.h"
 
 namespace shell {

@@ -1,7 +1,7 @@
 // Start values of the front end's state.
 #include "shell/front_end_state.h"
 
-#include "shell/platform/state_registry.h"
+#include "platform/state_registry.h"
 
 namespace shell {
 

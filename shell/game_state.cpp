@@ -1,7 +1,7 @@
 // The start-up's process-wide state and its start values.
 #include "shell/game_state.h"
 
-#include "shell/platform/state_registry.h"
+#include "platform/state_registry.h"
 
 namespace shell {
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "shell/platform/headless_backend.h"
-#include "shell/platform/state_registry.h"
+#include "platform/headless_backend.h"
+#include "platform/state_registry.h"
 #include "shell/startup.h"
 
 namespace shell {

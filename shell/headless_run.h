@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/platform/png_codec.h"
+#include "platform/png_codec.h"
 
 namespace shell {
 

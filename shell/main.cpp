@@ -1,7 +1,7 @@
 // The game: the real window, then the program. It reads no command line.
 #include <memory>
 
-#include "shell/platform/window_backend.h"
+#include "platform/window_backend.h"
 #include "shell/startup.h"
 
 int main() {

@@ -1,5 +1,6 @@
 // The main menu: the animated backdrop, the six items chosen by keys or the
 // pointer, the quit dialog, and the way out of the program.
+#include "platform/platform.h"
 #include "services/highscores.h"
 #include "shell/dialogs.h"
 #include "shell/front_end.h"
@@ -8,7 +9,6 @@
 #include "shell/level_music.h"
 #include "shell/menu_drawing.h"
 #include "shell/menu_tables.h"
-#include "shell/platform/platform.h"
 #include "shell/play_game.h"
 #include "shell/sound_cues.h"
 #include "shell/text_blocks.h"

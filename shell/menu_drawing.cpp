@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "shell/platform/platform.h"
+#include "platform/platform.h"
 
 namespace shell {
 namespace {

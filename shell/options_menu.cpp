@@ -1,11 +1,11 @@
 // The options menu: display mode, sound and music switches, and the way to
 // the controls screen. Only the cursor keys move the highlight.
+#include "platform/platform.h"
 #include "services/controls.h"
 #include "shell/front_end.h"
 #include "shell/game_state.h"
 #include "shell/menu_drawing.h"
 #include "shell/menu_tables.h"
-#include "shell/platform/platform.h"
 #include "shell/sound_cues.h"
 
 namespace shell {

@@ -1,9 +1,9 @@
 // Stand-in for the play loop until it is built: shows the level picture and
 // returns to the menu on a key or the close request, ending the way a game
 // ends (pause, keys cleared, click).
+#include "platform/platform.h"
 #include "services/key_scan.h"
 #include "shell/game_state.h"
-#include "shell/platform/platform.h"
 #include "shell/play_game.h"
 #include "shell/sound_cues.h"
 

@@ -6,10 +6,10 @@
 
 #include "assets/asset_table.h"
 #include "assets/registry.h"
-#include "shell/game_state.h"
-#include "shell/platform/platform.h"
+#include "platform/platform.h"
 #include "services/sound_startup.h"
 #include "shell/front_end.h"
+#include "shell/game_state.h"
 #include "world/terrain.h"
 
 namespace shell {
@@ -55,8 +55,9 @@ void SelectAlphaBlend() { platform::SelectBlend(kAlphaBlend); }
 // opening a device, so that nothing in them depends on a sound card or the
 // wall clock, and sounds still end on time.
 void CreateAudioSystem() {
-    services::CreateAudioSystem(kAudioChannels, platform::IsHeadless() ? services::audio::Backend::VirtualClock
-                                                                        : services::audio::Backend::Device);
+    services::CreateAudioSystem(kAudioChannels, platform::IsHeadless()
+                                                    ? services::audio::Backend::VirtualClock
+                                                    : services::audio::Backend::Device);
 }
 
 struct Step {

@@ -1,9 +1,9 @@
 // The story screen shown before every game.
+#include "platform/platform.h"
 #include "services/key_scan.h"
 #include "shell/front_end.h"
 #include "shell/game_state.h"
 #include "shell/menu_drawing.h"
-#include "shell/platform/platform.h"
 #include "shell/sound_cues.h"
 #include "shell/text_blocks.h"
 

@@ -2,10 +2,10 @@
 // with any key, Escape, the close request or the MENU button.
 #include <span>
 
+#include "platform/platform.h"
 #include "services/key_scan.h"
 #include "shell/front_end.h"
 #include "shell/menu_drawing.h"
-#include "shell/platform/platform.h"
 #include "shell/sound_cues.h"
 #include "shell/text_blocks.h"
 

@@ -1,7 +1,7 @@
 // The terrain's process-wide state.
 #include "world/terrain_state.h"
 
-#include "shell/platform/state_registry.h"
+#include "platform/state_registry.h"
 
 namespace world {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "shell/platform/mask.h"
+#include "platform/mask.h"
 
 namespace world {
 

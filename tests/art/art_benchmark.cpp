@@ -1,7 +1,7 @@
 // Painting the whole art set, as the build does once.
 #include <benchmark/benchmark.h>
 
-#include "assets/art/artgen.h"
+#include "generators/art/artgen.h"
 
 static void BM_PaintArtSet(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(art::PaintArtSet());

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "assets/art/artgen.h"
 #include "assets/asset_table.h"
+#include "generators/art/artgen.h"
 
 namespace arttest {
 

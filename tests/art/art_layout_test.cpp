@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "assets/art/glyphs.h"
 #include "assets/palette.h"
-#include "shell/platform/font_text.h"
+#include "generators/art/glyphs.h"
+#include "platform/font_text.h"
 #include "tests/art/art_fixture.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <iterator>
 #include <map>
 
-#include "assets/art/artgen.h"
-#include "assets/art/contact.h"
 #include "assets/asset_table.h"
+#include "generators/art/artgen.h"
+#include "generators/art/contact.h"
 #include "tests/art/art_fixture.h"
 
 namespace arttest {

@@ -1,8 +1,9 @@
 // PNG round trips and mask reads.
+#include "platform/png_codec.h"
+
 #include <gtest/gtest.h>
 
-#include "shell/platform/mask.h"
-#include "shell/platform/png_codec.h"
+#include "platform/mask.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
 // The embedded pack holds every asset of the table, in order, at its size.
+#include "assets/registry.h"
+
 #include <gtest/gtest.h>
 
 #include "assets/asset_table.h"
 #include "assets/pack_format.h"
-#include "assets/registry.h"
-#include "shell/platform/png_codec.h"
+#include "platform/png_codec.h"
 
 namespace {
 

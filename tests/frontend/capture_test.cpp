@@ -7,13 +7,13 @@
 #include <string>
 
 #include "front_end_run.h"
+#include "platform/png_codec.h"
 #include "services/controls.h"
 #include "services/highscores.h"
 #include "shell/dialogs.h"
 #include "shell/front_end.h"
 #include "shell/front_end_state.h"
 #include "shell/game_state.h"
-#include "shell/platform/png_codec.h"
 #include "shell/play_game.h"
 
 namespace {

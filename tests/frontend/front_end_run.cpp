@@ -6,11 +6,11 @@
 
 #include "assets/asset_table.h"
 #include "assets/registry.h"
+#include "platform/platform.h"
 #include "services/sound.h"
 #include "services/sound_startup.h"
 #include "services/sound_state.h"
 #include "shell/front_end.h"
-#include "shell/platform/platform.h"
 
 namespace frontend_test {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "front_end_run.h"
+#include "platform/platform.h"
 #include "shell/game_state.h"
-#include "shell/platform/platform.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "front_end_run.h"
+#include "platform/backend.h"
+#include "platform/headless_backend.h"
 #include "services/sound.h"
 #include "shell/front_end.h"
 #include "shell/game_state.h"
 #include "shell/menu_tables.h"
-#include "shell/platform/backend.h"
-#include "shell/platform/headless_backend.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "front_end_run.h"
+#include "platform/platform.h"
 #include "shell/menu_drawing.h"
-#include "shell/platform/platform.h"
 
 namespace {
 

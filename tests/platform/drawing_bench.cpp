@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "assets/registry.h"
-#include "shell/platform/headless_backend.h"
-#include "shell/platform/platform.h"
+#include "platform/headless_backend.h"
+#include "platform/platform.h"
 
 namespace {
 

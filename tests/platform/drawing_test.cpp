@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "assets/registry.h"
-#include "shell/platform/headless_backend.h"
-#include "shell/platform/platform.h"
-#include "shell/platform/state_registry.h"
+#include "platform/headless_backend.h"
+#include "platform/platform.h"
+#include "platform/state_registry.h"
 
 namespace {
 

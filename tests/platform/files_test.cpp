@@ -1,6 +1,5 @@
 // Byte files: little-endian integers and text lines.
-#include "shell/platform/files.h"
-#include "tests/temp_path.h"
+#include "platform/files.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include "tests/temp_path.h"
 
 namespace {
 

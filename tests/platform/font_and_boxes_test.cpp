@@ -1,8 +1,8 @@
 // Where font text goes, and the box test.
 #include <gtest/gtest.h>
 
-#include "shell/platform/font_text.h"
-#include "shell/platform/platform.h"
+#include "platform/font_text.h"
+#include "platform/platform.h"
 
 namespace platform {
 void PrintTo(const Glyph& g, std::ostream* os) { *os << "{" << g.frame << ", " << g.x << ", " << g.y << "}"; }

@@ -1,5 +1,5 @@
 // Frame pacing on a fake clock.
-#include "shell/platform/frame_pacer.h"
+#include "platform/frame_pacer.h"
 
 #include <gtest/gtest.h>
 

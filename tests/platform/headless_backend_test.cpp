@@ -1,13 +1,13 @@
 // The headless back end: virtual time, scripted input at frames and in waits
 // that draw no frames, and runs that cannot hang.
-#include "shell/platform/headless_backend.h"
+#include "platform/headless_backend.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "shell/platform/platform.h"
-#include "shell/platform/state_registry.h"
+#include "platform/platform.h"
+#include "platform/state_registry.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Key and button bookkeeping: hits, held flags, ClearKeys and focus changes.
-#include "shell/platform/input_state.h"
+#include "platform/input_state.h"
 
 #include <gtest/gtest.h>
 

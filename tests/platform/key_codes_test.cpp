@@ -1,5 +1,5 @@
 // Every key of the key-name table can be pressed: some scancode reports its code.
-#include "shell/platform/key_codes.h"
+#include "platform/key_codes.h"
 
 #include <gtest/gtest.h>
 

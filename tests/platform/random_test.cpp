@@ -1,5 +1,5 @@
 // The Park-Miller generator: states, draws and the bounds of RandomInt/RandomReal.
-#include "shell/platform/random.h"
+#include "platform/random.h"
 
 #include <gtest/gtest.h>
 

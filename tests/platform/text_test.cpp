@@ -1,5 +1,5 @@
 // Text helpers.
-#include "shell/platform/text.h"
+#include "platform/text.h"
 
 #include <gtest/gtest.h>
 

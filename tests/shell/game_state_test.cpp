@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/state_registry.h"
 #include "shell/headless_run.h"
-#include "shell/platform/state_registry.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 
 #include <filesystem>
 
+#include "platform/headless_backend.h"
+#include "platform/platform.h"
+#include "platform/state_registry.h"
 #include "shell/game_state.h"
-#include "shell/platform/headless_backend.h"
-#include "shell/platform/platform.h"
-#include "shell/platform/state_registry.h"
 #include "shell/startup.h"
 #include "tests/temp_path.h"
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "shell/platform/png_codec.h"
+#include "platform/png_codec.h"
 #include "tests/temp_path.h"
 
 namespace {

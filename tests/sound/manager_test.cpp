@@ -10,11 +10,11 @@
 
 #include "assets/asset_table.h"
 #include "assets/registry.h"
+#include "platform/state_registry.h"
 #include "services/audio/mixer.h"
 #include "services/sound.h"
 #include "services/sound_startup.h"
 #include "services/sound_state.h"
-#include "shell/platform/state_registry.h"
 #include "tests/temp_path.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "assets/registry.h"
-#include "shell/platform/png_codec.h"
-#include "shell/platform/state_registry.h"
+#include "platform/png_codec.h"
+#include "platform/state_registry.h"
 #include "world/terrain_state.h"
 
 namespace {
