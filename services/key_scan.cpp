@@ -4,7 +4,7 @@
 #include "platform/platform.h"
 #include "platform/state_registry.h"
 #include "services/key_names.h"
-#include "shell/game_state.h"
+#include "services/settings_values.h"
 
 namespace services {
 
@@ -39,7 +39,7 @@ void PollMenuKey() {
     if (LastKey > 0 && LastKey != 255) MenuKeyResult = 1;
     // Only a key actually hit counts as fire: a fire key of 0 from an edited
     // settings file must not turn "nothing hit" into a fire press.
-    if (MenuKeyResult == 1 && LastKey == shell::KeyFire) MenuKeyResult = 2;
+    if (MenuKeyResult == 1 && LastKey == KeyFire) MenuKeyResult = 2;
 }
 
 void WaitForAnyKey() {

@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "platform/platform.h"
-#include "shell/game_state.h"
+#include "services/settings_values.h"
 
 namespace shell {
 namespace {
@@ -62,8 +62,8 @@ bool RunConfirmDialog(std::string_view question) {
         platform::ShowFrame();
 
         bool answered = false, yes = false;
-        if (AnyHit({89, 39, KeyRight, 13})) answered = yes = true;
-        if (AnyHit({78, 27, 37, KeyLeft})) {
+        if (AnyHit({89, 39, services::KeyRight, 13})) answered = yes = true;
+        if (AnyHit({78, 27, 37, services::KeyLeft})) {
             answered = true;
             yes = false;
         }

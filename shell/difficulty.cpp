@@ -1,8 +1,8 @@
 // The difficulty choice before every game. Escape confirms like fire: there
 // is no way back to the menu from here.
 #include "platform/platform.h"
+#include "services/settings_values.h"
 #include "shell/front_end.h"
-#include "shell/game_state.h"
 #include "shell/menu_drawing.h"
 #include "shell/sound_cues.h"
 
@@ -15,8 +15,8 @@ void DrawDifficultyFrame() {
     DrawMenuBackground(false);
     platform::DrawFrame("gfx\\SelectDifficulty.png", 284, 284, 0);
     platform::SetDrawColour(255, 0, 255);
-    if (Difficulty == kEasy) platform::DrawFontText(">  EASY  <", 27.0, 19.5, 16);
-    if (Difficulty == kNormal) platform::DrawFontText("> NORMAL <", 27.0, 19.5, 16);
+    if (services::Difficulty == kEasy) platform::DrawFontText(">  EASY  <", 27.0, 19.5, 16);
+    if (services::Difficulty == kNormal) platform::DrawFontText("> NORMAL <", 27.0, 19.5, 16);
     platform::SetDrawColour(255, 255, 255);
 }
 
@@ -29,15 +29,15 @@ void SelectDifficulty() {
     bool chosen = false;
     while (!chosen) {
         DrawDifficultyFrame();
-        if (platform::KeyHitCount(KeyLeft) != 0 && Difficulty == kNormal) {
-            Difficulty = kEasy;
+        if (platform::KeyHitCount(services::KeyLeft) != 0 && services::Difficulty == kNormal) {
+            services::Difficulty = kEasy;
             PlayEffect(kClickSound);
         }
-        if (platform::KeyHitCount(KeyRight) != 0 && Difficulty == kEasy) {
-            Difficulty = kNormal;
+        if (platform::KeyHitCount(services::KeyRight) != 0 && services::Difficulty == kEasy) {
+            services::Difficulty = kNormal;
             PlayEffect(kClickSound);
         }
-        chosen = platform::KeyHitCount(KeyFire) != 0 || platform::KeyHitCount(13) != 0 ||
+        chosen = platform::KeyHitCount(services::KeyFire) != 0 || platform::KeyHitCount(13) != 0 ||
                  platform::KeyHitCount(27) != 0;
         platform::ShowFrame();
     }

@@ -5,10 +5,12 @@
 
 namespace shell {
 
+int MenuChoice = 0, OptionsChoice = 0;
 int NoticeTick = 0;
 VersionNoticeState VersionNotice;
 
 void ResetFrontEndState() {
+    MenuChoice = OptionsChoice = 0;
     NoticeTick = 0;
     VersionNotice = VersionNoticeState{};
 }
@@ -16,6 +18,8 @@ void ResetFrontEndState() {
 namespace {
 
 const platform::StateRegistration kRegistration([] {
+    platform::RegisterDumpInt("MenuChoice", MenuChoice);
+    platform::RegisterDumpInt("OptionsChoice", OptionsChoice);
     platform::RegisterDumpInt("NoticeTick", NoticeTick);
     platform::RegisterDumpInt("VersionNotice.flag", VersionNotice.flag);
     platform::RegisterDumpText("VersionNotice.line1", VersionNotice.line1);

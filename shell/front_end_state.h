@@ -1,9 +1,14 @@
-// The front end's own process-wide state: the bottom line's version notice.
+// The front end's own process-wide state: the menu positions and the bottom
+// line's version notice.
 #pragma once
 
 #include <string>
 
 namespace shell {
+
+// Highlighted main-menu item and options row; both keep their value between visits.
+extern int MenuChoice;
+extern int OptionsChoice;
 
 // Set by the version check when a newer version is known.
 struct VersionNoticeState {

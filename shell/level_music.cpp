@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "platform/state_registry.h"
 #include "services/sound.h"
-#include "shell/game_state.h"
 
 namespace shell {
 namespace {
@@ -13,6 +13,24 @@ namespace {
 constexpr std::array<std::string_view, 4> kTunes{"Music2ingame1-loop", "Music2ingame2-loop",
                                                  "Music2ingame3-loop", "Music2ingame4-loop"};
 constexpr float kTuneVolume = 33.0f;
+
+}  // namespace
+
+int TuneIndex = 1;
+std::string TuneName;
+
+void ResetLevelMusic() {
+    TuneIndex = 1;
+    TuneName.clear();
+}
+
+namespace {
+
+const platform::StateRegistration kRegistration([] {
+    platform::RegisterDumpInt("TuneIndex", TuneIndex);
+    platform::RegisterDumpText("TuneName", TuneName);
+    platform::RegisterReset(ResetLevelMusic);
+});
 
 }  // namespace
 

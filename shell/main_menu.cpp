@@ -1,11 +1,11 @@
 // The main menu: the animated backdrop, the six items chosen by keys or the
 // pointer, the quit dialog, and the way out of the program.
 #include "platform/platform.h"
-#include "services/highscores.h"
+#include "services/settings_values.h"
 #include "shell/dialogs.h"
 #include "shell/front_end.h"
 #include "shell/front_end_state.h"
-#include "shell/game_state.h"
+#include "shell/highscores.h"
 #include "shell/level_music.h"
 #include "shell/menu_drawing.h"
 #include "shell/menu_tables.h"
@@ -97,18 +97,18 @@ bool Activated() {
         activated = true;
         if (PointerOver(kButtonPanel)) PlayEffect(kClickSound);
     }
-    if (platform::KeyHitCount(13) != 0 || platform::KeyHitCount(KeyFire) != 0) activated = true;
+    if (platform::KeyHitCount(13) != 0 || platform::KeyHitCount(services::KeyFire) != 0) activated = true;
     return activated;
 }
 
 void PlayOneGame() {
     SelectDifficulty();
-    if (MusicOn == 1) StopMenuTune();
+    if (services::MusicOn == 1) StopMenuTune();
     PlayEffect(kClickSound);
     ShowStory();
-    if (MusicOn == 1) StartLevelMusic();
+    if (services::MusicOn == 1) StartLevelMusic();
     PlayGame();
-    if (MusicOn == 1) {
+    if (services::MusicOn == 1) {
         StopLevelMusic();
         StartMenuTune();
     }
@@ -129,7 +129,7 @@ void RunItem(int item, MenuLocal& menu) {
             ShowCredits();
             break;
         case kMenuOnline:
-            services::ShowHighscores(0);
+            ShowHighscores(0);
             break;
         case kMenuClose:
             menu.quitRequest = true;
@@ -140,7 +140,7 @@ void RunItem(int item, MenuLocal& menu) {
 }  // namespace
 
 void RunMainMenu() {
-    if (MusicOn == 1) StartMenuTune();
+    if (services::MusicOn == 1) StartMenuTune();
     MenuLocal menu;
     menu.pointerX = platform::PointerX();
     menu.pointerY = platform::PointerY();

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "shell/game_state.h"
+#include "services/settings_values.h"
 
 namespace shell {
 namespace {
@@ -18,10 +18,10 @@ constexpr std::array<MenuItem, 6> kMenuItems{{
 }};
 
 constexpr std::array<OptionsRow, 5> kOptionsRows{{
-    {"FULLSCREEN", 162, 168, &FullScreen, 1},
-    {"WINDOW", 231, 236, &FullScreen, 0},
-    {"SOUND", 296, 302, &SoundOn, 1},
-    {"MUSIC", 361, 367, &MusicOn, 1},
+    {"FULLSCREEN", 162, 168, &services::FullScreen, 1},
+    {"WINDOW", 231, 236, &services::FullScreen, 0},
+    {"SOUND", 296, 302, &services::SoundOn, 1},
+    {"MUSIC", 361, 367, &services::MusicOn, 1},
     {"REDEFINE KEYS", 439, 0, nullptr, 0},
 }};
 

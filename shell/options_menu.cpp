@@ -1,9 +1,10 @@
 // The options menu: display mode, sound and music switches, and the way to
 // the controls screen. Only the cursor keys move the highlight.
 #include "platform/platform.h"
-#include "services/controls.h"
+#include "services/settings_values.h"
+#include "shell/controls.h"
 #include "shell/front_end.h"
-#include "shell/game_state.h"
+#include "shell/front_end_state.h"
 #include "shell/menu_drawing.h"
 #include "shell/menu_tables.h"
 #include "shell/sound_cues.h"
@@ -30,7 +31,7 @@ void DrawRows() {
 }
 
 void SetDisplay(int fullScreen) {
-    FullScreen = fullScreen;
+    services::FullScreen = fullScreen;
     platform::OpenScreen(1024, 768, fullScreen == 1, 60);
     platform::SelectBlend(3);
 }
@@ -42,21 +43,21 @@ int Toggled(int value) { return value == 1 ? 0 : 1; }
 void RunRowAction(int row) {
     switch (row) {
         case kRowFullScreen:
-            if (FullScreen != 1) SetDisplay(1);
+            if (services::FullScreen != 1) SetDisplay(1);
             break;
         case kRowWindow:
-            if (FullScreen != 0) SetDisplay(0);
+            if (services::FullScreen != 0) SetDisplay(0);
             break;
         case kRowSound:
-            SoundOn = Toggled(SoundOn);
+            services::SoundOn = Toggled(services::SoundOn);
             break;
         case kRowMusic:
-            MusicOn = Toggled(MusicOn);
-            if (MusicOn == 0) StopMenuTune();
-            if (MusicOn == 1) StartMenuTune();
+            services::MusicOn = Toggled(services::MusicOn);
+            if (services::MusicOn == 0) StopMenuTune();
+            if (services::MusicOn == 1) StartMenuTune();
             break;
         case kRowRedefineKeys:
-            services::RedefineKeysScreen();
+            RedefineKeysScreen();
             break;
     }
 }

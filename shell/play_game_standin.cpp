@@ -3,16 +3,16 @@
 // ends (pause, keys cleared, click).
 #include "platform/platform.h"
 #include "services/key_scan.h"
-#include "shell/game_state.h"
 #include "shell/play_game.h"
 #include "shell/sound_cues.h"
+#include "world/view.h"
 
 namespace shell {
 
 void PlayGame() {
     for (;;) {
         platform::ClearScreen();
-        platform::DrawFrame("gfx\\level.png", 0, 0, ScreenHalf);
+        platform::DrawFrame("gfx\\level.png", 0, 0, world::ScreenHalf);
         platform::DrawFontText("The game itself is not built yet.", 16.0, 18.0, 16);
         platform::DrawFontText("Press any key to return to the menu.", 14.0, 19.5, 16);
         platform::ShowFrame();

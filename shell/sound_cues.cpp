@@ -1,13 +1,13 @@
 // Sound cues of the front end.
 #include "shell/sound_cues.h"
 
+#include "services/settings_values.h"
 #include "services/sound.h"
-#include "shell/game_state.h"
 
 namespace shell {
 
 void PlayEffect(std::string_view name) {
-    if (SoundOn == 1) services::Sound::Play(name, 0);
+    if (services::SoundOn == 1) services::Sound::Play(name, 0);
 }
 
 void StartMenuTune() { services::Sound::Play(kMenuTune, 1); }

@@ -7,10 +7,14 @@
 #include "assets/asset_table.h"
 #include "assets/registry.h"
 #include "platform/platform.h"
+#include "services/settings_values.h"
 #include "services/sound_startup.h"
 #include "shell/front_end.h"
-#include "shell/game_state.h"
+#include "shell/front_end_state.h"
+#include "shell/level_music.h"
+#include "world/game_progress.h"
 #include "world/terrain.h"
+#include "world/view.h"
 
 namespace shell {
 namespace {
@@ -20,6 +24,15 @@ constexpr int kScreenHeight = 768;
 constexpr int kRefresh = 60;
 constexpr int kAlphaBlend = 3;
 constexpr int kAudioChannels = 100;
+
+// The process-wide values of every owner at their start values.
+void ResetGameState() {
+    services::ResetSettingsValues();
+    world::ResetGameProgress();
+    world::ResetView();
+    ResetFrontEndState();
+    ResetLevelMusic();
+}
 
 // Loads the pictures of the asset table in table order, from the entry at
 // `from` up to the next mask (or the end); returns where it stopped.
@@ -85,7 +98,7 @@ constexpr std::array kStartUp{
 
 }  // namespace
 
-std::string WindowCaption() { return "Snatchkin: The Yule Caper - v" + std::string(GameVersion); }
+std::string WindowCaption() { return "Snatchkin: The Yule Caper - v" + std::string(services::GameVersion); }
 
 void RunProgram() {
     for (const Step& step : kStartUp) step.run();

@@ -2,7 +2,7 @@
 #include "platform/platform.h"
 #include "services/key_scan.h"
 #include "shell/front_end.h"
-#include "shell/game_state.h"
+#include "shell/front_end_state.h"
 #include "shell/menu_drawing.h"
 #include "shell/sound_cues.h"
 #include "shell/text_blocks.h"

@@ -8,12 +8,12 @@
 
 #include "front_end_run.h"
 #include "platform/png_codec.h"
-#include "services/controls.h"
-#include "services/highscores.h"
+#include "services/settings_values.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/front_end.h"
 #include "shell/front_end_state.h"
-#include "shell/game_state.h"
+#include "shell/highscores.h"
 #include "shell/play_game.h"
 
 namespace {
@@ -43,14 +43,14 @@ TEST(Capture, EveryScreen) {
         {"quit_dialog", {}, {}, "at 2 tap Escape\n", 4},
         {"instructions", shell::ShowInstructions, {}, "at 1 move 900 50\n", 2},
         {"credits", shell::ShowCredits, {}, "", 2},
-        {"options", shell::RunOptionsMenu, [] { shell::FullScreen = 0; }, "", 2},
+        {"options", shell::RunOptionsMenu, [] { services::FullScreen = 0; }, "", 2},
         {"options_redefine_keys", shell::RunOptionsMenu, [] { shell::OptionsChoice = 4; }, "", 2},
         {"difficulty", shell::SelectDifficulty, {}, "", 2},
-        {"difficulty_easy", shell::SelectDifficulty, [] { shell::Difficulty = 1; }, "", 2},
+        {"difficulty_easy", shell::SelectDifficulty, [] { services::Difficulty = 1; }, "", 2},
         {"story", shell::ShowStory, {}, "idle tap Space\n", 0},
         {"standin_game", shell::PlayGame, {}, "", 2},
-        {"standin_controls", services::RedefineKeysScreen, {}, "", 2},
-        {"standin_highscores", [] { services::ShowHighscores(0); }, {}, "", 2},
+        {"standin_controls", shell::RedefineKeysScreen, {}, "", 2},
+        {"standin_highscores", [] { shell::ShowHighscores(0); }, {}, "", 2},
     };
     std::filesystem::create_directories("captures");
     for (const Shot& shot : shots) {

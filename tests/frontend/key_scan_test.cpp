@@ -7,7 +7,7 @@
 
 #include "front_end_run.h"
 #include "platform/platform.h"
-#include "shell/game_state.h"
+#include "services/settings_values.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ TEST(PollMenuKey, AnswersByTheFirstTableKeyHit) {
     for (const Case& c : cases) {
         ScreenRun run;
         run.script = c.script;
-        run.setup = [&] { shell::KeyFire = c.fire; };
+        run.setup = [&] { services::KeyFire = c.fire; };
         run.screen = [] {
             platform::ShowFrame();
             services::PollMenuKey();

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "front_end_run.h"
+#include "services/settings_values.h"
 #include "services/sound.h"
 #include "shell/front_end.h"
 #include "shell/front_end_state.h"
-#include "shell/game_state.h"
 
 namespace {
 
@@ -118,8 +118,8 @@ TEST(MainMenu, EscapeAsksAndTheAnswerDecides) {
     for (const Case& c : cases) {
         auto result = RunMenu("at 2 tap Escape\n" + c.answer, 30, [&] {
             if (!c.redefined) return;
-            shell::KeyLeft = 65;
-            shell::KeyRight = 68;
+            services::KeyLeft = 65;
+            services::KeyRight = 68;
         });
         EXPECT_EQ(result.end, c.leaves ? End::ProgramEnded : End::FrameLimit) << c.answer << result.message;
         EXPECT_EQ(Started("Poof"), c.leaves) << c.answer;
@@ -169,12 +169,12 @@ TEST(MainMenu, TheCloseRequestIsIgnoredWhileTheQuitDialogAsks) {
 TEST(MainMenu, TheMenuTunePlaysOnlyWithMusicOn) {
     RunMenu("", 3);
     EXPECT_TRUE(Started("Music1menu-loop"));
-    RunMenu("", 3, [] { shell::MusicOn = 0; });
+    RunMenu("", 3, [] { services::MusicOn = 0; });
     EXPECT_FALSE(Started("Music1menu-loop"));
 }
 
 TEST(MainMenu, EffectsStaySilentWithSoundOff) {
-    RunMenu("at 2 tap Down\nat 3 tap Escape\nat 5 tap Y\n", 30, [] { shell::SoundOn = 0; });
+    RunMenu("at 2 tap Down\nat 3 tap Escape\nat 5 tap Y\n", 30, [] { services::SoundOn = 0; });
     EXPECT_FALSE(Started("BlipSND"));
     EXPECT_FALSE(Started("Poof"));
 }

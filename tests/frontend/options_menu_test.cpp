@@ -7,9 +7,10 @@
 #include "front_end_run.h"
 #include "platform/backend.h"
 #include "platform/headless_backend.h"
+#include "services/settings_values.h"
 #include "services/sound.h"
 #include "shell/front_end.h"
-#include "shell/game_state.h"
+#include "shell/front_end_state.h"
 #include "shell/menu_tables.h"
 
 namespace {
@@ -37,7 +38,7 @@ OptionsOutcome RunOptions(const std::string& script, std::function<void()> setup
     run.frameLimit = frames;
     run.setup = [setup] {
         setup();
-        if (shell::MusicOn == 1) services::Sound::Play("Music1menu-loop", 1);
+        if (services::MusicOn == 1) services::Sound::Play("Music1menu-loop", 1);
     };
     run.screen = [&outcome] {
         shell::RunOptionsMenu();
@@ -57,7 +58,7 @@ TEST(OptionsMenu, SwitchesToggleAndAStrayValueTogglesToOn) {
         {shell::kRowMusic, 1, 0}, {shell::kRowMusic, 0, 1}, {shell::kRowMusic, 3, 1},
     };
     for (const Case& c : cases) {
-        int& value = c.row == shell::kRowSound ? shell::SoundOn : shell::MusicOn;
+        int& value = c.row == shell::kRowSound ? services::SoundOn : services::MusicOn;
         auto outcome = RunOptions("at 2 tap Enter\nat 5 tap Escape\n", [&] {
             shell::OptionsChoice = c.row;
             value = c.before;
@@ -73,7 +74,7 @@ TEST(OptionsMenu, SwitchesToggleAndAStrayValueTogglesToOn) {
 TEST(OptionsMenu, MusicOffStopsTheTuneAndOnStartsItAgain) {
     auto outcome =
         RunOptions("at 2 tap Enter\nat 4 tap Enter\n", [] { shell::OptionsChoice = shell::kRowMusic; });
-    EXPECT_EQ(shell::MusicOn, 1);
+    EXPECT_EQ(services::MusicOn, 1);
     EXPECT_TRUE(Started("Music1menu-loop"));
     // Stopped and started again: the looped tune's entry was stopped in between.
     EXPECT_EQ(services::Sound::IsPlaying("Music1menu-loop"), 1);
@@ -100,10 +101,10 @@ TEST(OptionsMenu, DisplayRowsReopenTheScreenOnlyWhenTheyChangeIt) {
     for (const Case& c : cases) {
         auto outcome = RunOptions(c.script, [&] {
             shell::OptionsChoice = shell::kRowFullScreen;
-            shell::FullScreen = c.stored;
+            services::FullScreen = c.stored;
         });
         EXPECT_EQ(outcome.result.end, End::ProgramEnded) << outcome.result.message;
-        EXPECT_EQ(shell::FullScreen, c.after) << c.script;
+        EXPECT_EQ(services::FullScreen, c.after) << c.script;
         EXPECT_EQ(outcome.fullScreenAtEnd, c.fullScreen) << c.script;
     }
 }

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "front_end_run.h"
+#include "services/settings_values.h"
 #include "shell/front_end.h"
-#include "shell/game_state.h"
+#include "shell/front_end_state.h"
+#include "shell/level_music.h"
 
 namespace {
 
@@ -32,11 +34,11 @@ TEST(Difficulty, ArrowsChooseAndFireEnterOrEscapeConfirm) {
         ScreenRun run;
         run.script = c.script;
         run.frameLimit = 30;
-        run.setup = [&] { shell::Difficulty = c.start; };
+        run.setup = [&] { services::Difficulty = c.start; };
         run.screen = shell::SelectDifficulty;
         auto result = RunScreen(run);
         EXPECT_EQ(result.end, End::ProgramEnded) << c.script << result.message;
-        EXPECT_EQ(shell::Difficulty, c.chosen) << c.script;
+        EXPECT_EQ(services::Difficulty, c.chosen) << c.script;
     }
 }
 
@@ -78,7 +80,7 @@ TEST(PlayFromTheMenu, WithMusicOffNoTuneStartsAndTheTuneIndexStays) {
     ScreenRun run;
     run.script = "at 2 tap Enter\nat 5 tap Enter\nidle tap Space\nat 12 tap Space\n";
     run.frameLimit = 40;
-    run.setup = [] { shell::MusicOn = 0; };
+    run.setup = [] { services::MusicOn = 0; };
     RunScreen(run);
     EXPECT_FALSE(Started("Music1menu-loop"));
     EXPECT_FALSE(Started("Music2ingame1-loop"));

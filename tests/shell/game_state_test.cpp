@@ -1,11 +1,14 @@
 // The start-up state: every process-wide value of the start-up table at its
 // start value after a reset, whatever a previous run left behind.
-#include "shell/game_state.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/state_registry.h"
+#include "services/settings_values.h"
+#include "shell/front_end_state.h"
 #include "shell/headless_run.h"
+#include "shell/level_music.h"
+#include "world/game_progress.h"
+#include "world/view.h"
 
 namespace {
 
@@ -15,17 +18,17 @@ struct StartValue {
 };
 
 TEST(GameState, ResetGivesEveryStartValue) {
-    for (int* v : {&shell::Difficulty, &shell::SoundOn,      &shell::MusicOn,    &shell::FullScreen,
-                   &shell::KeyLeft,    &shell::KeyRight,     &shell::KeyUp,      &shell::KeyDown,
-                   &shell::KeyFire,    &shell::PersonalBest, &shell::Score,      &shell::Lives,
-                   &shell::Level,      &shell::Bonus,        &shell::BonusTick,  &shell::Dying,
-                   &shell::GameState,  &shell::ScreenHalf,   &shell::MenuChoice, &shell::OptionsChoice,
+    for (int* v : {&services::Difficulty, &services::SoundOn,      &services::MusicOn, &services::FullScreen,
+                   &services::KeyLeft,    &services::KeyRight,     &services::KeyUp,   &services::KeyDown,
+                   &services::KeyFire,    &services::PersonalBest, &world::Score,      &world::Lives,
+                   &world::Level,         &world::Bonus,           &world::BonusTick,  &world::Dying,
+                   &world::GameState,     &world::ScreenHalf,      &shell::MenuChoice, &shell::OptionsChoice,
                    &shell::TuneIndex})
         *v = 77;
-    shell::PlayerName = "Rudolph";
+    services::PlayerName = "Rudolph";
     shell::TuneName = "Music2ingame3-loop";
 
-    shell::ResetGameState();
+    platform::ResetAllState();
     const StartValue expected[] = {
         {"Difficulty", "2"},
         {"SoundOn", "1"},

@@ -8,9 +8,9 @@
 #include "platform/headless_backend.h"
 #include "platform/platform.h"
 #include "platform/state_registry.h"
-#include "shell/game_state.h"
 #include "shell/startup.h"
 #include "tests/temp_path.h"
+#include "world/game_progress.h"
 
 namespace {
 
@@ -114,7 +114,7 @@ TEST_F(HeadlessRunTest, AKeyWaitWithTheScriptUsedUpStallsWithAnError) {
         for (int waits = 0; waits < 2; ++waits) {
             while (platform::KeyHitCount(13) == 0) {
             }
-            shell::Score += 100;
+            world::Score += 100;
         }
     };
     shell::HeadlessResult result = shell::RunHeadless(run);
@@ -140,7 +140,7 @@ TEST_F(HeadlessRunTest, RunsWorkInTheirDirectoryAndStartFromCleanState) {
     shell::HeadlessRun run = Short();
     run.workDir = dir.string();
     run.program = [] {
-        shell::Score = 250;
+        world::Score = 250;
         auto file = platform::OpenWriteFile("settings.dat");
         platform::WriteTextLine(*file, "x");
     };

@@ -1,9 +1,9 @@
 // The controls screen, where the five game keys are shown and redefined.
 #pragma once
 
-namespace services {
+namespace shell {
 
 // Runs the controls screen until Escape.
 void RedefineKeysScreen();
 
-}  // namespace services
+}  // namespace shell

@@ -4,11 +4,11 @@
 #include <string_view>
 
 #include "platform/platform.h"
-#include "services/controls.h"
 #include "services/key_names.h"
-#include "shell/game_state.h"
+#include "services/settings_values.h"
+#include "shell/controls.h"
 
-namespace services {
+namespace shell {
 namespace {
 
 struct ControlRow {
@@ -18,11 +18,11 @@ struct ControlRow {
 };
 
 const std::array<ControlRow, 5> kRows{{
-    {"Left", &shell::KeyLeft, 10},
-    {"Right", &shell::KeyRight, 12},
-    {"up", &shell::KeyUp, 14},
-    {"down", &shell::KeyDown, 16},
-    {"Fire", &shell::KeyFire, 18},
+    {"Left", &services::KeyLeft, 10},
+    {"Right", &services::KeyRight, 12},
+    {"up", &services::KeyUp, 14},
+    {"down", &services::KeyDown, 16},
+    {"Fire", &services::KeyFire, 18},
 }};
 
 }  // namespace
@@ -35,7 +35,7 @@ void RedefineKeysScreen() {
         platform::DrawFrame("gfx\\menuheaders_v2.png", 64, 48, 3);
         for (const ControlRow& row : kRows) {
             platform::DrawFontText(row.label, 32, row.row, 16);
-            platform::DrawFontText(FindKeyName(*row.key).name, 44, row.row, 16);
+            platform::DrawFontText(services::FindKeyName(*row.key).name, 44, row.row, 16);
         }
         platform::DrawFontText("Press ESC to return.", 32.5, 24.0, 16);
         platform::ShowFrame();
@@ -44,4 +44,4 @@ void RedefineKeysScreen() {
     platform::ClearKeys();
 }
 
-}  // namespace services
+}  // namespace shell

@@ -1,9 +1,9 @@
 // The highscore screen with the personal best and the online table.
 #pragma once
 
-namespace services {
+namespace shell {
 
 // Shows the scores; with syncNow 1 it exchanges scores with the server first.
 void ShowHighscores(int syncNow);
 
-}  // namespace services
+}  // namespace shell

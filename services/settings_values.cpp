@@ -1,22 +1,16 @@
-// The start-up's process-wide state and its start values.
-#include "shell/game_state.h"
+// The player's choices and their start values.
+#include "services/settings_values.h"
 
 #include "platform/state_registry.h"
 
-namespace shell {
+namespace services {
 
-// Start values come from ResetGameState, the first step of start-up.
 int Difficulty, SoundOn, MusicOn, FullScreen;
 int KeyLeft, KeyRight, KeyUp, KeyDown, KeyFire;
 int PersonalBest;
 std::string PlayerName;
-int Score, Lives, Level, Bonus, BonusTick, Dying, GameState;
-int ScreenHalf;
-int MenuChoice, OptionsChoice;
-int TuneIndex;
-std::string TuneName;
 
-void ResetGameState() {
+void ResetSettingsValues() {
     Difficulty = 2;
     SoundOn = 1;
     MusicOn = 1;
@@ -28,11 +22,6 @@ void ResetGameState() {
     KeyFire = 162;  // left Ctrl
     PersonalBest = 0;
     PlayerName = "player1";
-    Score = Lives = Level = Bonus = BonusTick = Dying = GameState = 0;
-    ScreenHalf = 0;
-    MenuChoice = OptionsChoice = 0;
-    TuneIndex = 1;
-    TuneName.clear();
 }
 
 namespace {
@@ -49,14 +38,8 @@ const platform::StateRegistration kRegistration([] {
         platform::RegisterDumpInt(v.name, v.variable);
     platform::RegisterDumpText("PlayerName", PlayerName);
     platform::RegisterDumpValue("GameVersion", [] { return std::string(GameVersion); });
-    for (const Int& v : {Int{"Score", Score}, Int{"Lives", Lives}, Int{"Level", Level}, Int{"Bonus", Bonus},
-                         Int{"BonusTick", BonusTick}, Int{"Dying", Dying}, Int{"GameState", GameState},
-                         Int{"ScreenHalf", ScreenHalf}, Int{"MenuChoice", MenuChoice},
-                         Int{"OptionsChoice", OptionsChoice}, Int{"TuneIndex", TuneIndex}})
-        platform::RegisterDumpInt(v.name, v.variable);
-    platform::RegisterDumpText("TuneName", TuneName);
-    platform::RegisterReset(ResetGameState);
+    platform::RegisterReset(ResetSettingsValues);
 });
 
 }  // namespace
-}  // namespace shell
+}  // namespace services

@@ -3,11 +3,11 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "services/highscores.h"
 #include "services/key_scan.h"
-#include "shell/game_state.h"
+#include "services/settings_values.h"
+#include "shell/highscores.h"
 
-namespace services {
+namespace shell {
 
 void ShowHighscores(int /*syncNow*/) {
     platform::ClearKeys();
@@ -15,13 +15,13 @@ void ShowHighscores(int /*syncNow*/) {
         platform::ClearScreen();
         platform::DrawFrame("gfx\\menugeneric.png", 0, 0, 0);
         platform::DrawFontText("ONLINE SCORES", 25.5, 10.0, 16);
-        platform::DrawFontText("Personal best: " + std::to_string(shell::PersonalBest), 21.0, 14.0, 16);
+        platform::DrawFontText("Personal best: " + std::to_string(services::PersonalBest), 21.0, 14.0, 16);
         platform::DrawFontText("Press any key to return.", 20.0, 20.0, 16);
         platform::ShowFrame();
-        PollMenuKey();
-        if (MenuKeyResult != 0 || platform::CloseRequested()) break;
+        services::PollMenuKey();
+        if (services::MenuKeyResult != 0 || platform::CloseRequested()) break;
     }
     platform::ClearKeys();
 }
 
-}  // namespace services
+}  // namespace shell
