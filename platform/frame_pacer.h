@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "platform/screen.h"
+
 namespace platform {
 
 // The clock the pacer waits on: real time in a window, virtual time headless.
@@ -23,7 +25,7 @@ public:
     void Wait(Clock& clock);
 
 private:
-    static constexpr int kFps = 60;
+    static constexpr int kFps = kFramesPerSecond;
     static constexpr int kWholeMs = 1000 / kFps;               // 16
     static constexpr int kRemainder = 1000 - kWholeMs * kFps;  // 40
     std::int64_t targetMs_ = 0;

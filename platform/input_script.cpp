@@ -6,26 +6,28 @@
 #include <sstream>
 #include <utility>
 
+#include "platform/keys.h"
+
 namespace platform {
 namespace {
 
 constexpr std::array<std::pair<std::string_view, int>, 16> kKeyNames{{
-    {"Backspace", 8},
-    {"Tab", 9},
-    {"Enter", 13},
-    {"Escape", 27},
-    {"Space", 32},
-    {"Left", 37},
-    {"Up", 38},
-    {"Right", 39},
-    {"Down", 40},
-    {"LShift", 160},
-    {"RShift", 161},
-    {"LCtrl", 162},
-    {"RCtrl", 163},
-    {"LAlt", 164},
-    {"RAlt", 165},
-    {"Delete", 46},
+    {"Backspace", kKeyBackspace},
+    {"Tab", kKeyTab},
+    {"Enter", kKeyEnter},
+    {"Escape", kKeyEscape},
+    {"Space", kKeySpace},
+    {"Left", kKeyLeft},
+    {"Up", kKeyUp},
+    {"Right", kKeyRight},
+    {"Down", kKeyDown},
+    {"LShift", kKeyLeftShift},
+    {"RShift", kKeyRightShift},
+    {"LCtrl", kKeyLeftCtrl},
+    {"RCtrl", kKeyRightCtrl},
+    {"LAlt", kKeyLeftAlt},
+    {"RAlt", kKeyRightAlt},
+    {"Delete", kKeyDelete},
 }};
 
 bool ReadInt(std::string_view word, int& value) {

@@ -16,13 +16,10 @@
 namespace platform {
 namespace {
 
-// Blend mode codes of the game.
-enum Blend { kMasked = 1, kSolid = 2, kAlpha = 3, kLight = 4, kShade = 5 };
-
 struct DrawState {
     int red = 255, green = 255, blue = 255;
     double opacity = 1.0;
-    int blend = kMasked;
+    BlendMode blend = BlendMode::Masked;
 };
 
 struct Layer {
@@ -55,19 +52,19 @@ bool DrawMode(SDL_BlendMode& mode, Uint8& alpha) {
     const auto& draw = TheLayer().draw;
     alpha = static_cast<Uint8>(std::lround(draw.opacity * 255.0));
     switch (draw.blend) {
-        case kMasked:
+        case BlendMode::Masked:
             // No blending, a test at half opacity; the pictures' own alpha is 0 or 255.
             mode = SDL_BLENDMODE_BLEND;
             alpha = 255;
             return draw.opacity >= 0.5;
-        case kSolid:
+        case BlendMode::Solid:
             mode = SDL_BLENDMODE_NONE;
             alpha = 255;
             return true;
-        case kLight:
+        case BlendMode::Light:
             mode = SDL_BLENDMODE_ADD;
             return true;
-        case kShade:
+        case BlendMode::Shade:
             // MUL rather than MOD: MOD ignores the source's opacity, so the
             // transparent black around a sprite would blacken what lies below.
             mode = SDL_BLENDMODE_MUL;
@@ -232,8 +229,8 @@ void SetDrawColour(int red, int green, int blue) {
 
 void SetDrawAlpha(double opacity) { TheLayer().draw.opacity = std::clamp(opacity, 0.0, 1.0); }
 
-void SelectBlend(int mode) {
-    if (mode >= kMasked && mode <= kShade) TheLayer().draw.blend = mode;
+void SelectBlend(BlendMode mode) {
+    if (mode >= BlendMode::Masked && mode <= BlendMode::Shade) TheLayer().draw.blend = mode;
 }
 
 // --- Input --------------------------------------------------------------------

@@ -18,7 +18,7 @@ namespace platform {
 void SetWindowCaption(std::string_view caption);
 
 // Opens the drawing surface, or re-opens it when the display option changes.
-// Resets the draw state: tint white, opacity 1.0, blend mode 1. In full screen
+// Resets the draw state: tint white, opacity 1.0, BlendMode::Masked. In full screen
 // the pointer moves to the centre (512, 384).
 void OpenScreen(int width, int height, bool fullScreen, int refresh);
 
@@ -74,8 +74,12 @@ void SetDrawColour(int red, int green, int blue);
 // Opacity for all following drawing, 0.0-1.0.
 void SetDrawAlpha(double opacity);
 
-// 1 masked, 2 solid, 3 alpha, 4 light, 5 shade. The game selects 3.
-void SelectBlend(int mode);
+// How drawing puts pixels down. Masked: no blending, pixels under half
+// opacity are not drawn; Solid: no blending, no test; Alpha: source over
+// destination by the source's opacity; Light: added to the destination;
+// Shade: the destination multiplied by the source. The game selects Alpha.
+enum class BlendMode { Masked = 1, Solid, Alpha, Light, Shade };
+void SelectBlend(BlendMode mode);
 
 // --- Input --------------------------------------------------------------------
 // Keys are Windows virtual-key codes 0-255; any other code is never held and

@@ -1,6 +1,7 @@
 // The player's choices and their start values.
 #include "services/settings_values.h"
 
+#include "platform/keys.h"
 #include "platform/state_registry.h"
 
 namespace services {
@@ -15,11 +16,11 @@ void ResetSettingsValues() {
     SoundOn = 1;
     MusicOn = 1;
     FullScreen = 0;
-    KeyLeft = 37;  // cursor keys
-    KeyRight = 39;
-    KeyUp = 38;
-    KeyDown = 40;
-    KeyFire = 162;  // left Ctrl
+    KeyLeft = platform::kKeyLeft;  // cursor keys
+    KeyRight = platform::kKeyRight;
+    KeyUp = platform::kKeyUp;
+    KeyDown = platform::kKeyDown;
+    KeyFire = platform::kKeyLeftCtrl;
     PersonalBest = 0;
     PlayerName = "player1";
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "platform/keys.h"
 #include "platform/platform.h"
 #include "services/key_names.h"
 #include "services/settings_values.h"
@@ -39,7 +40,7 @@ void RedefineKeysScreen() {
         }
         platform::DrawFontText("Press ESC to return.", 32.5, 24.0, 16);
         platform::ShowFrame();
-        if (platform::KeyHitCount(27) != 0 || platform::CloseRequested()) break;
+        if (platform::KeyHitCount(platform::kKeyEscape) != 0 || platform::CloseRequested()) break;
     }
     platform::ClearKeys();
 }

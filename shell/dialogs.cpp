@@ -3,7 +3,9 @@
 
 #include <initializer_list>
 
+#include "platform/keys.h"
 #include "platform/platform.h"
+#include "platform/screen.h"
 #include "services/settings_values.h"
 
 namespace shell {
@@ -23,7 +25,7 @@ bool AnyHit(std::initializer_list<int> keys) {
 }  // namespace
 
 void DrawDialogFrame() {
-    platform::SelectBlend(3);
+    platform::SelectBlend(platform::BlendMode::Alpha);
     platform::SetDrawAlpha(0.25);
     platform::SetDrawColour(128, 128, 128);
     for (int row = 0; row < kTileRows; ++row) {
@@ -37,7 +39,7 @@ void DrawDialogFrame() {
 }
 
 std::string CentredText(std::string_view text, int advance) {
-    const std::size_t width = static_cast<std::size_t>(1024 / advance);
+    const std::size_t width = static_cast<std::size_t>(platform::kScreenWidth / advance);
     std::string padded(text);
     do {
         padded = " " + padded + " ";
@@ -62,8 +64,9 @@ bool RunConfirmDialog(std::string_view question) {
         platform::ShowFrame();
 
         bool answered = false, yes = false;
-        if (AnyHit({89, 39, services::KeyRight, 13})) answered = yes = true;
-        if (AnyHit({78, 27, 37, services::KeyLeft})) {
+        if (AnyHit({platform::kKeyY, platform::kKeyRight, services::KeyRight, platform::kKeyEnter}))
+            answered = yes = true;
+        if (AnyHit({platform::kKeyN, platform::kKeyEscape, platform::kKeyLeft, services::KeyLeft})) {
             answered = true;
             yes = false;
         }

@@ -1,5 +1,6 @@
 // The difficulty choice before every game. Escape confirms like fire: there
 // is no way back to the menu from here.
+#include "platform/keys.h"
 #include "platform/platform.h"
 #include "services/settings_values.h"
 #include "shell/front_end.h"
@@ -37,8 +38,9 @@ void SelectDifficulty() {
             services::Difficulty = kNormal;
             PlayEffect(kClickSound);
         }
-        chosen = platform::KeyHitCount(services::KeyFire) != 0 || platform::KeyHitCount(13) != 0 ||
-                 platform::KeyHitCount(27) != 0;
+        chosen = platform::KeyHitCount(services::KeyFire) != 0 ||
+                 platform::KeyHitCount(platform::kKeyEnter) != 0 ||
+                 platform::KeyHitCount(platform::kKeyEscape) != 0;
         platform::ShowFrame();
     }
     platform::WaitMs(150);

@@ -1,5 +1,6 @@
 // The main menu: the animated backdrop, the six items chosen by keys or the
 // pointer, the quit dialog, and the way out of the program.
+#include "platform/keys.h"
 #include "platform/platform.h"
 #include "services/settings_values.h"
 #include "shell/dialogs.h"
@@ -59,11 +60,11 @@ void DrawAnimatedBackdrop(MenuLocal& menu) {
 
 void MoveByKeys() {
     const int count = static_cast<int>(MainMenuItems().size());
-    if (platform::KeyHitCount(40) != 0 || platform::KeyHitCount(39) != 0) {
+    if (platform::KeyHitCount(platform::kKeyDown) != 0 || platform::KeyHitCount(platform::kKeyRight) != 0) {
         MenuChoice = MenuChoice >= count - 1 ? 0 : MenuChoice + 1;
         PlayEffect(kClickSound);
     }
-    if (platform::KeyHitCount(38) != 0 || platform::KeyHitCount(37) != 0) {
+    if (platform::KeyHitCount(platform::kKeyUp) != 0 || platform::KeyHitCount(platform::kKeyLeft) != 0) {
         MenuChoice = MenuChoice <= 0 ? count - 1 : MenuChoice - 1;
         PlayEffect(kClickSound);
     }
@@ -97,7 +98,8 @@ bool Activated() {
         activated = true;
         if (PointerOver(kButtonPanel)) PlayEffect(kClickSound);
     }
-    if (platform::KeyHitCount(13) != 0 || platform::KeyHitCount(services::KeyFire) != 0) activated = true;
+    if (platform::KeyHitCount(platform::kKeyEnter) != 0 || platform::KeyHitCount(services::KeyFire) != 0)
+        activated = true;
     return activated;
 }
 
@@ -150,7 +152,7 @@ void RunMainMenu() {
         MoveByPointer(menu);
         DrawHighlight();
         if (Activated()) RunItem(MenuChoice, menu);
-        if (platform::KeyHitCount(27) != 0 || menu.quitRequest) {
+        if (platform::KeyHitCount(platform::kKeyEscape) != 0 || menu.quitRequest) {
             menu.quitRequest = RunConfirmDialog("Exit from Windows?");
         }
         platform::ShowFrame();

@@ -1,6 +1,8 @@
 // The options menu: display mode, sound and music switches, and the way to
 // the controls screen. Only the cursor keys move the highlight.
+#include "platform/keys.h"
 #include "platform/platform.h"
+#include "platform/screen.h"
 #include "services/settings_values.h"
 #include "shell/controls.h"
 #include "shell/front_end.h"
@@ -32,8 +34,9 @@ void DrawRows() {
 
 void SetDisplay(int fullScreen) {
     services::FullScreen = fullScreen;
-    platform::OpenScreen(1024, 768, fullScreen == 1, 60);
-    platform::SelectBlend(3);
+    platform::OpenScreen(platform::kScreenWidth, platform::kScreenHeight, fullScreen == 1,
+                         platform::kFramesPerSecond);
+    platform::SelectBlend(platform::BlendMode::Alpha);
 }
 
 // Any value other than 1 counts as off, so a stray value toggles to 1 rather
@@ -72,22 +75,23 @@ void RunOptionsMenu() {
         DrawMenuBackground(false);
         platform::DrawFrame("gfx\\menuoptions.png", 407, 156, 0);
         DrawHeading(kOptionsHeading);
-        if (platform::KeyHitCount(40) != 0) {
+        if (platform::KeyHitCount(platform::kKeyDown) != 0) {
             PlayEffect(kClickSound);
             OptionsChoice = Wrapped(OptionsChoice + 1, rowCount);
         }
-        if (platform::KeyHitCount(38) != 0) {
+        if (platform::KeyHitCount(platform::kKeyUp) != 0) {
             PlayEffect(kClickSound);
             OptionsChoice = Wrapped(OptionsChoice - 1, rowCount);
         }
         DrawRows();
-        if (platform::KeyHitCount(13) != 0) {
+        if (platform::KeyHitCount(platform::kKeyEnter) != 0) {
             PlayEffect(kClickSound);
             RunRowAction(OptionsChoice);
         }
         const bool menuClicked = MenuButtonClicked();
         platform::ShowFrame();
-        if (platform::KeyHitCount(27) != 0 || platform::CloseRequested() || menuClicked) break;
+        if (platform::KeyHitCount(platform::kKeyEscape) != 0 || platform::CloseRequested() || menuClicked)
+            break;
     }
     platform::WaitMs(100);
     platform::ClearKeys();

@@ -7,6 +7,7 @@
 #include "assets/asset_table.h"
 #include "assets/registry.h"
 #include "platform/platform.h"
+#include "platform/screen.h"
 #include "services/settings_values.h"
 #include "services/sound_startup.h"
 #include "shell/front_end.h"
@@ -19,10 +20,6 @@
 namespace shell {
 namespace {
 
-constexpr int kScreenWidth = 1024;
-constexpr int kScreenHeight = 768;
-constexpr int kRefresh = 60;
-constexpr int kAlphaBlend = 3;
 constexpr int kAudioChannels = 100;
 
 // The process-wide values of every owner at their start values.
@@ -61,8 +58,10 @@ void LoadRemainingPictures() {
 
 void SetCaption() { platform::SetWindowCaption(WindowCaption()); }
 void SeedFromClock() { platform::SeedRandom(platform::ClockMs()); }
-void OpenWindowedScreen() { platform::OpenScreen(kScreenWidth, kScreenHeight, false, kRefresh); }
-void SelectAlphaBlend() { platform::SelectBlend(kAlphaBlend); }
+void OpenWindowedScreen() {
+    platform::OpenScreen(platform::kScreenWidth, platform::kScreenHeight, false, platform::kFramesPerSecond);
+}
+void SelectAlphaBlend() { platform::SelectBlend(platform::BlendMode::Alpha); }
 
 // Headless runs mix their audio in memory along the virtual clock instead of
 // opening a device, so that nothing in them depends on a sound card or the

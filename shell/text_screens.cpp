@@ -2,6 +2,7 @@
 // with any key, Escape, the close request or the MENU button.
 #include <span>
 
+#include "platform/keys.h"
 #include "platform/platform.h"
 #include "services/key_scan.h"
 #include "shell/front_end.h"
@@ -26,7 +27,7 @@ void RunTextScreen(std::span<const TextLine> block, int heading) {
         // The key scan consumes Escape too, so it never reaches the main menu.
         services::PollMenuKey();
         if (services::MenuKeyResult != 0) break;
-        if (platform::KeyHitCount(27) != 0) break;
+        if (platform::KeyHitCount(platform::kKeyEscape) != 0) break;
         if (platform::CloseRequested()) break;
         if (menuClicked) break;
     }

@@ -43,7 +43,7 @@ shell::HeadlessResult RunScreen(const ScreenRun& run) {
         assets::RegisterEmbeddedAssets();
         LoadPictures();
         platform::OpenScreen(1024, 768, false, 60);
-        platform::SelectBlend(3);
+        platform::SelectBlend(platform::BlendMode::Alpha);
         PrepareSounds();
         if (run.setup) run.setup();
         if (run.screen) {

@@ -20,7 +20,7 @@ void Setup() {
     platform::LoadFrames("gfx\\poof.png", 4, 4, 0, 64);
     platform::LoadFrames("gfx\\bman.png", 64, 64, 0, 70);
     platform::OpenScreen(1024, 768, false, 60);
-    platform::SelectBlend(3);
+    platform::SelectBlend(platform::BlendMode::Alpha);
 }
 
 // One play-like frame: the level and 300 particle fragments (no pacing).

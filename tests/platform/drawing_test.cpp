@@ -43,7 +43,7 @@ protected:
         headless_ = backend.get();
         platform::InstallBackend(std::move(backend));
         platform::OpenScreen(16, 16, false, 60);
-        platform::SelectBlend(3);
+        platform::SelectBlend(platform::BlendMode::Alpha);
         sheet = platform::LoadFrames("test\\sheet.png", 2, 2, 0, 2);
         platform::LoadPicture("test\\grey.png");
         platform::ClearScreen();
@@ -83,7 +83,7 @@ TEST_F(DrawingTest, TintAndOpacityFollowTheDrawState) {
 }
 
 TEST_F(DrawingTest, MaskedModeDrawsNothingBelowHalfOpacity) {
-    platform::SelectBlend(1);
+    platform::SelectBlend(platform::BlendMode::Masked);
     platform::SetDrawAlpha(0.4);
     platform::DrawFrame(sheet, 0, 0, 1);
     EXPECT_EQ(PixelAt(0, 0), kBlack);
@@ -94,18 +94,20 @@ TEST_F(DrawingTest, MaskedModeDrawsNothingBelowHalfOpacity) {
 
 TEST_F(DrawingTest, LightAddsAndShadeMultipliesWhereTheFrameIsOpaqueOnly) {
     struct BlendCase {
-        int mode;
+        platform::BlendMode mode;
         std::uint32_t overWhiteRow, overBlackRow;
     };
     // Frame 1 of the sheet: a white row over a transparent black row, drawn over grey.
-    const BlendCase cases[] = {{4, kWhite, kGrey}, {5, kGrey, kGrey}, {2, kWhite, kBlack}};
+    const BlendCase cases[] = {{platform::BlendMode::Light, kWhite, kGrey},
+                               {platform::BlendMode::Shade, kGrey, kGrey},
+                               {platform::BlendMode::Solid, kWhite, kBlack}};
     for (const auto& c : cases) {
-        platform::SelectBlend(3);
+        platform::SelectBlend(platform::BlendMode::Alpha);
         platform::DrawFrame("test\\grey.png", 0, 0, 0);
         platform::SelectBlend(c.mode);
         platform::DrawFrame(sheet, 0, 0, 1);
-        EXPECT_EQ(PixelAt(0, 0), c.overWhiteRow) << "blend mode " << c.mode;
-        EXPECT_EQ(PixelAt(0, 1), c.overBlackRow) << "blend mode " << c.mode;
+        EXPECT_EQ(PixelAt(0, 0), c.overWhiteRow) << "blend mode " << static_cast<int>(c.mode);
+        EXPECT_EQ(PixelAt(0, 1), c.overBlackRow) << "blend mode " << static_cast<int>(c.mode);
     }
 }
 
