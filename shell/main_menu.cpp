@@ -59,7 +59,7 @@ void DrawAnimatedBackdrop(MenuLocal& menu) {
 }
 
 void MoveByKeys() {
-    const int count = static_cast<int>(MainMenuItems().size());
+    const int count = static_cast<int>(assets::kMainMenuButtons.size());
     if (platform::KeyHitCount(platform::kKeyDown) != 0 || platform::KeyHitCount(platform::kKeyRight) != 0) {
         MenuChoice = MenuChoice >= count - 1 ? 0 : MenuChoice + 1;
         PlayEffect(kClickSound);
@@ -78,7 +78,7 @@ void MoveByPointer(MenuLocal& menu) {
     menu.pointerX = x;
     menu.pointerY = y;
     if (!moved) return;
-    const auto items = MainMenuItems();
+    const auto& items = assets::kMainMenuButtons;
     for (int i = 0; i < static_cast<int>(items.size()); ++i) {
         if (PointerOver(items[i].pointerBox) && i != MenuChoice) {
             MenuChoice = i;
@@ -88,7 +88,7 @@ void MoveByPointer(MenuLocal& menu) {
 }
 
 void DrawHighlight() {
-    const MenuItem& item = MainMenuItems()[MenuChoice];
+    const assets::MenuButton& item = assets::kMainMenuButtons[MenuChoice];
     platform::DrawFrame(item.picture, item.x, item.y, item.frame);
 }
 
@@ -96,7 +96,7 @@ bool Activated() {
     bool activated = false;
     if (platform::PointerClicks(1) != 0) {
         activated = true;
-        if (PointerOver(kButtonPanel)) PlayEffect(kClickSound);
+        if (PointerOver(assets::kButtonPanel)) PlayEffect(kClickSound);
     }
     if (platform::KeyHitCount(platform::kKeyEnter) != 0 || platform::KeyHitCount(services::KeyFire) != 0)
         activated = true;
@@ -118,22 +118,22 @@ void PlayOneGame() {
 
 void RunItem(int item, MenuLocal& menu) {
     switch (item) {
-        case kMenuPlay:
+        case assets::kMenuPlay:
             PlayOneGame();
             break;
-        case kMenuInfo:
+        case assets::kMenuInfo:
             ShowInstructions();
             break;
-        case kMenuOptions:
+        case assets::kMenuOptions:
             RunOptionsMenu();
             break;
-        case kMenuCredits:
+        case assets::kMenuCredits:
             ShowCredits();
             break;
-        case kMenuOnline:
+        case assets::kMenuOnline:
             ShowHighscores(0);
             break;
-        case kMenuClose:
+        case assets::kMenuClose:
             menu.quitRequest = true;
             break;
     }

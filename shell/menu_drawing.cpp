@@ -50,16 +50,17 @@ void DrawTextBlock(std::span<const TextLine> block, double column, double row) {
     platform::SetDrawColour(255, 255, 255);
 }
 
-bool PointerOver(const Box& box) {
+bool PointerOver(const assets::Box& box) {
     return platform::RectsOverlap(platform::PointerX(), platform::PointerY(), kPointerSize, kPointerSize,
                                   box.x, box.y, box.width, box.height);
 }
 
 bool MenuButtonClicked() {
-    platform::DrawFrame("gfx\\menubuttons_v2.png", kMenuButton.x, kMenuButton.y, 4);
+    const assets::MenuButton& button = assets::kMenuButton;
+    platform::DrawFrame(button.picture, button.x, button.y, assets::kMenuButtonUnlitFrame);
     const bool clicked = platform::PointerClicks(1) != 0;
-    if (!PointerOver(kMenuButton)) return false;
-    platform::DrawFrame("gfx\\menubuttons_v2.png", kMenuButton.x, kMenuButton.y, 5);
+    if (!PointerOver(button.pointerBox)) return false;
+    platform::DrawFrame(button.picture, button.x, button.y, button.frame);
     return clicked;
 }
 

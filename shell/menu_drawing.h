@@ -26,7 +26,7 @@ struct Rgb {
 bool TextColour(int code, Rgb& colour);
 
 // Whether the 2 by 2 pointer box overlaps the box, edges included.
-bool PointerOver(const Box& box);
+bool PointerOver(const assets::Box& box);
 
 // Draws the MENU button, lit while the pointer is over it. Reads the pointer's
 // clicks every frame and answers whether one landed on the button, so a click

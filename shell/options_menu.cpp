@@ -18,18 +18,21 @@ constexpr int kOptionsHeading = 1, kRedefineKeysHeading = 3;
 constexpr int kTickFrame = 0, kCrossFrame = 1;
 
 void DrawRows() {
-    const auto rows = OptionsRows();
-    platform::DrawFrame("gfx\\menuoptionsframe.png", kOutlineX, rows[OptionsChoice].outlineY, 0);
-    for (const OptionsRow& row : rows) {
+    const auto& rows = assets::kOptionRows;
+    platform::DrawFrame("gfx\\menuoptionsframe.png", assets::kOutlineX, rows[OptionsChoice].outlineY, 0);
+    const auto switches = OptionsSwitches();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const OptionsSwitch& row = switches[i];
         if (row.value == nullptr) continue;
         // A switch holding neither 0 nor 1 (an edited settings file) shows nothing.
         if (*row.value == row.tickWhen)
-            platform::DrawFrame("gfx\\MenuOptionButtons.png", kTickX, row.tickY, kTickFrame);
+            platform::DrawFrame("gfx\\MenuOptionButtons.png", assets::kTickX, rows[i].tickY, kTickFrame);
         if (*row.value == 1 - row.tickWhen)
-            platform::DrawFrame("gfx\\MenuOptionButtons.png", kTickX, row.tickY, kCrossFrame);
+            platform::DrawFrame("gfx\\MenuOptionButtons.png", assets::kTickX, rows[i].tickY, kCrossFrame);
     }
-    if (OptionsChoice == kRowRedefineKeys)
-        platform::DrawFrame("gfx\\menuheaders_v2.png", 427, 452, kRedefineKeysHeading);
+    if (OptionsChoice == assets::kRowRedefineKeys)
+        platform::DrawFrame("gfx\\menuheaders_v2.png", assets::kHeadingOverX, assets::kHeadingOverY,
+                            kRedefineKeysHeading);
 }
 
 void SetDisplay(int fullScreen) {
@@ -45,21 +48,21 @@ int Toggled(int value) { return value == 1 ? 0 : 1; }
 
 void RunRowAction(int row) {
     switch (row) {
-        case kRowFullScreen:
+        case assets::kRowFullScreen:
             if (services::FullScreen != 1) SetDisplay(1);
             break;
-        case kRowWindow:
+        case assets::kRowWindow:
             if (services::FullScreen != 0) SetDisplay(0);
             break;
-        case kRowSound:
+        case assets::kRowSound:
             services::SoundOn = Toggled(services::SoundOn);
             break;
-        case kRowMusic:
+        case assets::kRowMusic:
             services::MusicOn = Toggled(services::MusicOn);
             if (services::MusicOn == 0) StopMenuTune();
             if (services::MusicOn == 1) StartMenuTune();
             break;
-        case kRowRedefineKeys:
+        case assets::kRowRedefineKeys:
             RedefineKeysScreen();
             break;
     }
@@ -70,10 +73,10 @@ int Wrapped(int choice, int count) { return (choice + count) % count; }
 }  // namespace
 
 void RunOptionsMenu() {
-    const int rowCount = static_cast<int>(OptionsRows().size());
+    const int rowCount = static_cast<int>(assets::kOptionRows.size());
     for (;;) {
         DrawMenuBackground(false);
-        platform::DrawFrame("gfx\\menuoptions.png", 407, 156, 0);
+        platform::DrawFrame("gfx\\menuoptions.png", assets::kOptionsX, assets::kOptionsY, 0);
         DrawHeading(kOptionsHeading);
         if (platform::KeyHitCount(platform::kKeyDown) != 0) {
             PlayEffect(kClickSound);

@@ -1,8 +1,8 @@
 // The lit buttons and the screen headings.
 #include <array>
 
+#include "assets/menu_layout.h"
 #include "assets/palette.h"
-#include "generators/art/menu_layout.h"
 #include "generators/art/menu_style.h"
 #include "generators/art/paint.h"
 #include "generators/art/sheets.h"
@@ -19,10 +19,11 @@ constexpr std::array<std::string_view, 4> kHeadings{"INFO", "OPTIONS", "CREDITS"
 void PaintMenuButtons(Canvas& c, const assets::AssetInfo& info) {
     for (int f = 0; f < info.frames; ++f) {
         Canvas cell = c.Cell(f, info.cellWidth, info.cellHeight);
-        bool menu = f >= static_cast<int>(kMainButtons.size());
-        const MenuButton& b = menu ? kMenuButton : kMainButtons[f];
-        Light lit = (menu && f == 4) ? Light::Off : Light::On;
-        PaintButton(cell, b.faceX, b.faceY, kFaceW, kFaceH, b.label, kButtonDot, lit);
+        bool menu = f > assets::kMenuCredits;
+        const assets::MenuButton& b = menu ? assets::kMenuButton : assets::kMainMenuButtons[f];
+        Light lit = (menu && f == assets::kMenuButtonUnlitFrame) ? Light::Off : Light::On;
+        PaintButton(cell, b.face.x - b.x, b.face.y - b.y, b.face.width, b.face.height, b.label, kButtonDot,
+                    lit);
         // A gold halo hugs the lit big buttons; the MENU face fills its cell's
         // corner, so it glows through its gold rim alone.
         if (!menu) {
@@ -33,11 +34,13 @@ void PaintMenuButtons(Canvas& c, const assets::AssetInfo& info) {
 }
 
 void PaintOnlineButton(Canvas& c, const assets::AssetInfo& info) {
-    PaintButton(c, 0, 0, info.width, info.height, kOnlineButton.label, kButtonDot, Light::On);
+    PaintButton(c, 0, 0, info.width, info.height, assets::kMainMenuButtons[assets::kMenuOnline].label,
+                kButtonDot, Light::On);
 }
 
 void PaintCloseButton(Canvas& c, const assets::AssetInfo& info) {
-    PaintButton(c, 0, 0, info.width, info.height, kCloseButton.label, kButtonDot, Light::On);
+    PaintButton(c, 0, 0, info.width, info.height, assets::kMainMenuButtons[assets::kMenuClose].label,
+                kButtonDot, Light::On);
 }
 
 void PaintHeadings(Canvas& c, const assets::AssetInfo& info) {
@@ -51,10 +54,10 @@ void PaintHeadings(Canvas& c, const assets::AssetInfo& info) {
         bool overPanel = f == 3;
         TextStyle style = HeadingText();
         if (!overPanel) style.dot = 7;
-        DrawText(cell, kHeadingTextX, kHeadingTextY, kHeadings[f], style);
+        DrawText(cell, assets::kHeadingTextX, assets::kHeadingTextY, kHeadings[f], style);
         if (overPanel) continue;
-        int x = kHeadingTextX + TextWidth(kHeadings[f], style) + 18,
-            y = kHeadingTextY + TextHeight(style) / 2;
+        int x = assets::kHeadingTextX + TextWidth(kHeadings[f], style) + 18,
+            y = assets::kHeadingTextY + TextHeight(style) / 2;
         PartLayer pl(cell);
         FillEllipse(pl.Layer(), x + 8, y - 4, 10, 5, leaf);
         pl.Stamp(pal::Ink);

@@ -1,6 +1,6 @@
 // The options panel, the outline of the lit row, and the tick and cross.
+#include "assets/menu_layout.h"
 #include "assets/palette.h"
-#include "generators/art/menu_layout.h"
 #include "generators/art/menu_style.h"
 #include "generators/art/paint.h"
 #include "generators/art/sheets.h"
@@ -9,6 +9,8 @@ namespace art {
 namespace {
 
 namespace pal = assets::palette;
+using assets::kHeadingOverX, assets::kHeadingOverY, assets::kHeadingTextX, assets::kHeadingTextY;
+using assets::kOptionRows, assets::kOptionsX, assets::kOptionsY, assets::kTickX;
 
 void EmptyTickBox(Canvas& c, int x, int y) {
     // A sunken box centred in the tick's cell.
@@ -25,7 +27,7 @@ void PaintOptionsPanel(Canvas& c, const assets::AssetInfo& info) {
     int w = info.width, h = info.height;
     PaintDialogPanel(c, w, h);
     for (std::size_t r = 0; r < kOptionRows.size(); ++r) {
-        const OptionRow& row = kOptionRows[r];
+        const assets::OptionRow& row = kOptionRows[r];
         int y = row.outlineY - kOptionsY;
         // Each row sits where its highlight outline will be drawn.
         int textY = kHeadingOverY - kOptionsY + kHeadingTextY - (kOptionRows[4].outlineY - row.outlineY);

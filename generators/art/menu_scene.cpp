@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "assets/menu_layout.h"
 #include "assets/palette.h"
 #include "generators/art/figures.h"
-#include "generators/art/menu_layout.h"
 #include "generators/art/menu_style.h"
 #include "generators/art/paint.h"
 #include "generators/art/sheets.h"
@@ -133,13 +133,12 @@ void Logo(Canvas& c) {
 }
 
 void ButtonBoard(Canvas& c) {
-    PaintBoard(c, kPanelX, kPanelY, kPanelW, kPanelH);
-    for (const MenuButton& b : kMainButtons)
-        PaintButton(c, b.x + b.faceX, b.y + b.faceY, kFaceW, kFaceH, b.label, kButtonDot, Light::Off);
-    PaintButton(c, kOnlineButton.x, kOnlineButton.y, 351, 42, kOnlineButton.label, kButtonDot, Light::Off);
-    PaintButton(c, kCloseButton.x, kCloseButton.y, 42, 35, kCloseButton.label, kButtonDot, Light::Off);
+    const assets::Box& panel = assets::kButtonPanel;
+    PaintBoard(c, panel.x, panel.y, panel.width, panel.height);
+    for (const assets::MenuButton& b : assets::kMainMenuButtons)
+        PaintButton(c, b.face.x, b.face.y, b.face.width, b.face.height, b.label, kButtonDot, Light::Off);
     // Holly on the board's corner.
-    PartLayer pl(c.Sub(kPanelX, kPanelY, 200, 80));
+    PartLayer pl(c.Sub(panel.x, panel.y, 200, 80));
     for (int i = 0; i < 3; ++i) {
         FillEllipse(pl.Layer(), 30 + i * 16, 30 + (i % 2) * 8, 14, 7, kGreen);
         pl.Stamp(pal::Ink);

@@ -24,7 +24,9 @@ void PaintNightSky(Canvas& c, int x, int y, int w, int h, int seed);
 // A board of planks in an iron frame with corner rivets.
 void PaintBoard(Canvas& c, int x, int y, int w, int h);
 
-// A button whose face fills the box; lit buttons glow gold.
+// A button whose face fills the box; lit buttons glow gold. The menu
+// buttons letter their labels with dots of kButtonDot pixels.
+inline constexpr int kButtonDot = 3;
 void PaintButton(Canvas& c, int x, int y, int w, int h, std::string_view label, int dot, Light lit);
 
 // The dialog panel: rounded blue-grey border, dark fill.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/menu_layout.h"
 #include "assets/palette.h"
 #include "generators/art/glyphs.h"
 #include "platform/font_text.h"
@@ -168,18 +169,16 @@ TEST(ArtLayout, MainMenuHighlightsCoverTheBackdropsOwnButtons) {
     const auto& backdrop = arttest::PictureOf("gfx\\mainmenu.png");
     struct Highlight {
         Placed at;
-        int boxX, boxY, boxW, boxH;  // the face; for the big buttons and MENU the pointer box
-        bool onBackdrop;             // the main menu's backdrop shows the button unlit
+        assets::Box face;  // where the highlight's face must lie on screen
+        bool onBackdrop;   // the main menu's backdrop shows the button unlit
     };
-    const Highlight kHighlights[] = {{{"gfx\\menubuttons_v2.png", 0, 567, 556}, 570, 560, 176, 60, true},
-                                     {{"gfx\\menubuttons_v2.png", 1, 788, 556}, 791, 560, 176, 60, true},
-                                     {{"gfx\\menubuttons_v2.png", 2, 567, 646}, 570, 649, 176, 60, true},
-                                     {{"gfx\\menubuttons_v2.png", 3, 788, 646}, 791, 649, 176, 60, true},
-                                     {{"gfx\\menubuttons_v2.png", 4, 820, 20}, 820, 20, 176, 60, false},
-                                     {{"gfx\\menubuttons_v2.png", 5, 820, 20}, 820, 20, 176, 60, false},
-                                     {{"gfx\\OnlineButton.png", 0, 597, 720}, 597, 720, 351, 42, true},
-                                     {{"gfx\\menu_close_bttn.png", 0, 928, 486}, 928, 486, 42, 35, true}};
-    for (const Highlight& h : kHighlights) {
+    std::vector<Highlight> highlights;
+    for (const assets::MenuButton& b : assets::kMainMenuButtons)
+        highlights.push_back({{b.picture.data(), b.frame, b.x, b.y}, b.face, true});
+    const assets::MenuButton& menu = assets::kMenuButton;
+    for (int frame : {assets::kMenuButtonUnlitFrame, menu.frame})
+        highlights.push_back({{menu.picture.data(), frame, menu.x, menu.y}, menu.face, false});
+    for (const Highlight& h : highlights) {
         Frame lit = FrameOf(h.at.name, h.at.frame);
         // The ring: ink pixels on the face's outer edge, reached from outside
         // the face box through no other ink.
@@ -200,20 +199,17 @@ TEST(ArtLayout, MainMenuHighlightsCoverTheBackdropsOwnButtons) {
                 moved += h.onBackdrop && backdrop.At(h.at.x + x, h.at.y + y) != pal::Ink;
             }
         std::string what = std::string(h.at.name) + " frame " + std::to_string(h.at.frame);
-        EXPECT_GT(count, h.boxW + h.boxH) << what;
+        EXPECT_GT(count, h.face.width + h.face.height) << what;
         EXPECT_EQ(moved, 0) << what;
-        EXPECT_EQ(ring.x0, h.boxX) << what;
-        EXPECT_EQ(ring.y0, h.boxY) << what;
-        EXPECT_EQ(ring.x1, h.boxX + h.boxW - 1) << what;
-        EXPECT_EQ(ring.y1, h.boxY + h.boxH - 1) << what;
+        EXPECT_EQ(ring.x0, h.face.x) << what;
+        EXPECT_EQ(ring.y0, h.face.y) << what;
+        EXPECT_EQ(ring.x1, h.face.x + h.face.width - 1) << what;
+        EXPECT_EQ(ring.y1, h.face.y + h.face.height - 1) << what;
     }
 }
 
-struct OptionRow {
-    int outlineY, tickY;
-};
-constexpr OptionRow kOptionRows[] = {{162, 168}, {231, 236}, {296, 302}, {361, 367}};
-constexpr int kPanelX = 407, kPanelY = 156, kOutlineX = 424, kTickX = 746;
+using assets::kOutlineX, assets::kTickX;
+constexpr int kPanelX = assets::kOptionsX, kPanelY = assets::kOptionsY;
 
 // The tick and the cross are centred on the panel's empty box and stay
 // clear of the row's highlight outline.
@@ -227,7 +223,8 @@ TEST(ArtLayout, TicksAndCrossesFallInTheOptionRowsBoxes) {
             for (int x = 0; x < tick.w; ++x)
                 if (Opaque(tick, x, y)) drawn.Add(x, y);
         int cx = (drawn.x0 + drawn.x1) / 2, cy = (drawn.y0 + drawn.y1) / 2;
-        for (const OptionRow& row : kOptionRows) {
+        for (const assets::OptionRow& row : assets::kOptionRows) {
+            if (row.tickY == 0) continue;  // REDEFINE KEYS has no tick box
             int onOutline = 0, notBox = 0;
             for (int y = 0; y < tick.h; ++y)
                 for (int x = 0; x < tick.w; ++x)
@@ -243,19 +240,20 @@ TEST(ArtLayout, TicksAndCrossesFallInTheOptionRowsBoxes) {
     }
 }
 
-// When REDEFINE KEYS is lit its heading is drawn at (427, 452) over the
-// panel's own label, which it must hide completely.
+// When REDEFINE KEYS is lit its heading is drawn over the panel's own label,
+// which it must hide completely.
 TEST(ArtLayout, RedefineKeysHeadingCoversThePanelsLabel) {
     const auto& panel = arttest::PictureOf("gfx\\menuoptions.png");
     Frame heading = FrameOf("gfx\\menuheaders_v2.png", 3);
     const std::uint32_t kLabel[] = {pal::Parchment, pal::Straw, pal::WoodLight, pal::WoodDark};
     int label = 0, uncovered = 0;
-    for (int y = 439; y < 439 + 71; ++y)
+    const int rowY = assets::kOptionRows[assets::kRowRedefineKeys].outlineY;
+    for (int y = rowY; y < rowY + 71; ++y)
         for (int x = kOutlineX; x < kOutlineX + 415; ++x) {
             std::uint32_t p = panel.At(x - kPanelX, y - kPanelY);
             if (std::find(std::begin(kLabel), std::end(kLabel), p) == std::end(kLabel)) continue;
             ++label;
-            int hx = x - 427, hy = y - 452;
+            int hx = x - assets::kHeadingOverX, hy = y - assets::kHeadingOverY;
             bool inside = hx >= 0 && hy >= 0 && hx < heading.w && hy < heading.h;
             uncovered += !inside || !Opaque(heading, hx, hy);
         }

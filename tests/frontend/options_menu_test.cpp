@@ -54,18 +54,18 @@ TEST(OptionsMenu, SwitchesToggleAndAStrayValueTogglesToOn) {
         int before, after;
     };
     const Case cases[] = {
-        {shell::kRowSound, 1, 0}, {shell::kRowSound, 0, 1}, {shell::kRowSound, 2, 1},
-        {shell::kRowMusic, 1, 0}, {shell::kRowMusic, 0, 1}, {shell::kRowMusic, 3, 1},
+        {assets::kRowSound, 1, 0}, {assets::kRowSound, 0, 1}, {assets::kRowSound, 2, 1},
+        {assets::kRowMusic, 1, 0}, {assets::kRowMusic, 0, 1}, {assets::kRowMusic, 3, 1},
     };
     for (const Case& c : cases) {
-        int& value = c.row == shell::kRowSound ? services::SoundOn : services::MusicOn;
+        int& value = c.row == assets::kRowSound ? services::SoundOn : services::MusicOn;
         auto outcome = RunOptions("at 2 tap Enter\nat 5 tap Escape\n", [&] {
             shell::OptionsChoice = c.row;
             value = c.before;
         });
         EXPECT_EQ(outcome.result.end, End::ProgramEnded) << outcome.result.message;
         EXPECT_EQ(value, c.after) << "row " << c.row << " from " << c.before;
-        if (c.row == shell::kRowMusic) {
+        if (c.row == assets::kRowMusic) {
             EXPECT_EQ(Started("Music1menu-loop"), c.after == 1) << "the menu tune follows MUSIC";
         }
     }
@@ -73,7 +73,7 @@ TEST(OptionsMenu, SwitchesToggleAndAStrayValueTogglesToOn) {
 
 TEST(OptionsMenu, MusicOffStopsTheTuneAndOnStartsItAgain) {
     auto outcome =
-        RunOptions("at 2 tap Enter\nat 4 tap Enter\n", [] { shell::OptionsChoice = shell::kRowMusic; });
+        RunOptions("at 2 tap Enter\nat 4 tap Enter\n", [] { shell::OptionsChoice = assets::kRowMusic; });
     EXPECT_EQ(services::MusicOn, 1);
     EXPECT_TRUE(Started("Music1menu-loop"));
     // Stopped and started again: the looped tune's entry was stopped in between.
@@ -100,7 +100,7 @@ TEST(OptionsMenu, DisplayRowsReopenTheScreenOnlyWhenTheyChangeIt) {
     };
     for (const Case& c : cases) {
         auto outcome = RunOptions(c.script, [&] {
-            shell::OptionsChoice = shell::kRowFullScreen;
+            shell::OptionsChoice = assets::kRowFullScreen;
             services::FullScreen = c.stored;
         });
         EXPECT_EQ(outcome.result.end, End::ProgramEnded) << outcome.result.message;
