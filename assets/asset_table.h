@@ -17,11 +17,11 @@ struct AssetInfo {
     std::string_view name;  // registered name, e.g. "gfx\\level.png"
     Kind kind;
     Source source;
-    int width = 0, height = 0;            // pictures: whole picture size
-    int cellWidth = 0, cellHeight = 0;    // Frames only
-    int frames = 0;                       // Frames only: frames loaded
-    double seconds = 0.0;                 // sounds: length
-    int sampleRate = 0, channels = 0;     // sounds
+    int width = 0, height = 0;          // pictures: whole picture size
+    int cellWidth = 0, cellHeight = 0;  // Frames only
+    int frames = 0;                     // Frames only: frames loaded
+    double seconds = 0.0;               // sounds: length
+    int sampleRate = 0, channels = 0;   // sounds
 };
 
 // Every asset in registration order.

@@ -7,6 +7,8 @@
 #include <array>
 #include <string_view>
 
+#include "assets/asset_names.h"
+
 namespace assets {
 
 struct Box {
@@ -27,12 +29,12 @@ struct MenuButton {
 // their pointer boxes and the upper row's 4, so their faces sit that far down
 // the cell. The faces of ONLINE SCORES and close fill their pictures.
 inline constexpr std::array<MenuButton, 6> kMainMenuButtons{{
-    {"PLAY", {570, 560, 176, 60}, {570, 560, 176, 60}, "gfx\\menubuttons_v2.png", 0, 567, 556},
-    {"INFO", {791, 560, 176, 60}, {791, 560, 176, 60}, "gfx\\menubuttons_v2.png", 1, 788, 556},
-    {"OPTIONS", {570, 649, 176, 60}, {570, 649, 176, 60}, "gfx\\menubuttons_v2.png", 2, 567, 646},
-    {"CREDITS", {791, 649, 176, 60}, {791, 649, 176, 60}, "gfx\\menubuttons_v2.png", 3, 788, 646},
-    {"ONLINE SCORES", {585, 731, 377, 37}, {597, 720, 351, 42}, "gfx\\OnlineButton.png", 0, 597, 720},
-    {"X", {924, 478, 50, 50}, {928, 486, 42, 35}, "gfx\\menu_close_bttn.png", 0, 928, 486},
+    {"PLAY", {570, 560, 176, 60}, {570, 560, 176, 60}, kMenuButtonsSheet, 0, 567, 556},
+    {"INFO", {791, 560, 176, 60}, {791, 560, 176, 60}, kMenuButtonsSheet, 1, 788, 556},
+    {"OPTIONS", {570, 649, 176, 60}, {570, 649, 176, 60}, kMenuButtonsSheet, 2, 567, 646},
+    {"CREDITS", {791, 649, 176, 60}, {791, 649, 176, 60}, kMenuButtonsSheet, 3, 788, 646},
+    {"ONLINE SCORES", {585, 731, 377, 37}, {597, 720, 351, 42}, kOnlineButtonPicture, 0, 597, 720},
+    {"X", {924, 478, 50, 50}, {928, 486, 42, 35}, kMenuCloseButtonPicture, 0, 928, 486},
 }};
 inline constexpr int kMenuPlay = 0, kMenuInfo = 1, kMenuOptions = 2, kMenuCredits = 3, kMenuOnline = 4,
                      kMenuClose = 5;
@@ -40,7 +42,7 @@ inline constexpr int kMenuPlay = 0, kMenuInfo = 1, kMenuOptions = 2, kMenuCredit
 // The MENU button of the text and options screens, drawn exactly on its
 // pointer box: frame 4 of the big buttons' sheet unlit, frame 5 lit.
 inline constexpr MenuButton kMenuButton{
-    "MENU", {820, 20, 176, 60}, {820, 20, 176, 60}, "gfx\\menubuttons_v2.png", 5, 820, 20};
+    "MENU", {820, 20, 176, 60}, {820, 20, 176, 60}, kMenuButtonsSheet, 5, 820, 20};
 inline constexpr int kMenuButtonUnlitFrame = 4;
 
 // The board behind the main menu's buttons; a click on it sounds.

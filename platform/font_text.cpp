@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "assets/asset_names.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -32,7 +33,7 @@ std::vector<Glyph> FontGlyphs(std::string_view text, double column, double row, 
 }
 
 void DrawFontText(std::string_view text, double column, double row, double advance) {
-    Image font = FindImage("gfx\\font.png");
+    Image font = FindImage(assets::kFontSheet);
     for (const Glyph& g : FontGlyphs(text, column, row, advance)) DrawFrame(font, g.x, g.y, g.frame);
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "assets/asset_names.h"
 #include "assets/registry.h"
 #include "platform/backend.h"
 #include "platform/headless_backend.h"
@@ -132,7 +133,7 @@ void OpenScreen(int width, int height, bool fullScreen, int /*refresh: always 60
 }
 
 void SetWindowIcon() {
-    auto bytes = assets::Lookup("gfx\\icon.png");
+    auto bytes = assets::Lookup(assets::kIconPicture);
     Pixels icon;
     if (!bytes || !DecodePng(*bytes, icon)) return;
     for (auto& p : icon.argb) p = (p & 0x00FFFFFFu) == 0 ? 0 : p | 0xFF000000u;

@@ -1,6 +1,7 @@
 // The sound steps of start-up.
 #include "services/sound_startup.h"
 
+#include "assets/asset_names.h"
 #include "assets/asset_table.h"
 #include "services/sound.h"
 #include "services/sound_state.h"
@@ -19,6 +20,6 @@ void LoadAllSounds() {
         if (a.kind == assets::Kind::Sound) Sound::Load(a.name, 1);
 }
 
-void SetMenuMusicVolume() { Sound::ChannelVolume("Music1menu-loop", 25.0f); }
+void SetMenuMusicVolume() { Sound::ChannelVolume(assets::PlayName(assets::kMenuMusic), 25.0f); }
 
 }  // namespace services

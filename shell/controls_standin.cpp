@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "assets/asset_names.h"
 #include "platform/keys.h"
 #include "platform/platform.h"
 #include "services/key_names.h"
@@ -32,8 +33,8 @@ void RedefineKeysScreen() {
     platform::ClearKeys();
     for (;;) {
         platform::ClearScreen();
-        platform::DrawFrame("gfx\\menugeneric.png", 0, 0, 0);
-        platform::DrawFrame("gfx\\menuheaders_v2.png", 64, 48, 3);
+        platform::DrawFrame(assets::kMenuGenericPicture, 0, 0, 0);
+        platform::DrawFrame(assets::kMenuHeadersSheet, 64, 48, 3);
         for (const ControlRow& row : kRows) {
             platform::DrawFontText(row.label, 32, row.row, 16);
             platform::DrawFontText(services::FindKeyName(*row.key).name, 44, row.row, 16);

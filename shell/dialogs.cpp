@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+#include "assets/asset_names.h"
 #include "platform/keys.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
@@ -30,12 +31,12 @@ void DrawDialogFrame() {
     platform::SetDrawColour(128, 128, 128);
     for (int row = 0; row < kTileRows; ++row) {
         for (int column = 0; column < kTileColumns; ++column) {
-            platform::DrawFrame("gfx\\bman.png", kTileSize * column, kTileSize * row, kCheckerTile);
+            platform::DrawFrame(assets::kHeroSheet, kTileSize * column, kTileSize * row, kCheckerTile);
         }
     }
     platform::SetDrawAlpha(1.0);
     platform::SetDrawColour(255, 255, 255);
-    platform::DrawFrame("gfx\\emptydialog.png", 284, 284, 0);
+    platform::DrawFrame(assets::kEmptyDialogPicture, 284, 284, 0);
 }
 
 std::string CentredText(std::string_view text, int advance) {

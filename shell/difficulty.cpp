@@ -1,5 +1,6 @@
 // The difficulty choice before every game. Escape confirms like fire: there
 // is no way back to the menu from here.
+#include "assets/asset_names.h"
 #include "platform/keys.h"
 #include "platform/platform.h"
 #include "services/settings_values.h"
@@ -14,7 +15,7 @@ constexpr int kEasy = 1, kNormal = 2;
 
 void DrawDifficultyFrame() {
     DrawMenuBackground(false);
-    platform::DrawFrame("gfx\\SelectDifficulty.png", 284, 284, 0);
+    platform::DrawFrame(assets::kSelectDifficultyPicture, 284, 284, 0);
     platform::SetDrawColour(255, 0, 255);
     if (services::Difficulty == kEasy) platform::DrawFontText(">  EASY  <", 27.0, 19.5, 16);
     if (services::Difficulty == kNormal) platform::DrawFontText("> NORMAL <", 27.0, 19.5, 16);

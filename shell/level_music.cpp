@@ -4,14 +4,16 @@
 #include <array>
 #include <string_view>
 
+#include "assets/asset_names.h"
 #include "platform/state_registry.h"
 #include "services/sound.h"
 
 namespace shell {
 namespace {
 
-constexpr std::array<std::string_view, 4> kTunes{"Music2ingame1-loop", "Music2ingame2-loop",
-                                                 "Music2ingame3-loop", "Music2ingame4-loop"};
+constexpr std::array<std::string_view, 4> kTunes{
+    assets::PlayName(assets::kInGameMusic1), assets::PlayName(assets::kInGameMusic2),
+    assets::PlayName(assets::kInGameMusic3), assets::PlayName(assets::kInGameMusic4)};
 constexpr float kTuneVolume = 33.0f;
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The main menu: the animated backdrop, the six items chosen by keys or the
 // pointer, the quit dialog, and the way out of the program.
+#include "assets/asset_names.h"
 #include "platform/keys.h"
 #include "platform/platform.h"
 #include "services/settings_values.h"
@@ -46,9 +47,9 @@ void DrawBottomLine() {
 
 void DrawAnimatedBackdrop(MenuLocal& menu) {
     platform::ClearScreen();
-    platform::DrawFrame("gfx\\mainmenu.png", 0, 0, 0);
-    platform::DrawFrame("gfx\\menulamps.png", 141, 73, menu.lanternFrame);
-    platform::DrawFrame("gfx\\menuface_anim.png", 175, 313, menu.faceFrame);
+    platform::DrawFrame(assets::kMainMenuPicture, 0, 0, 0);
+    platform::DrawFrame(assets::kMenuLampsSheet, 141, 73, menu.lanternFrame);
+    platform::DrawFrame(assets::kMenuFaceSheet, 175, 313, menu.faceFrame);
     DrawBottomLine();
     if (platform::RandomInt(1, 50) < 14) menu.lanternFrame = platform::RandomInt(0, 3);
     menu.faceTimer += 1;
@@ -158,7 +159,7 @@ void RunMainMenu() {
         platform::ShowFrame();
         if (menu.quitRequest || platform::CloseRequested()) break;
     }
-    PlayEffect("Poof");
+    PlayEffect(assets::PlayName(assets::kPoofSound));
     platform::WaitMs(1000);
 }
 

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "assets/asset_names.h"
 #include "platform/platform.h"
 
 namespace shell {
@@ -25,11 +26,11 @@ constexpr int kTextAdvance = 16;
 
 void DrawMenuBackground(bool withHeader) {
     platform::ClearScreen();
-    platform::DrawFrame("gfx\\menugeneric.png", 0, 0, 0);
+    platform::DrawFrame(assets::kMenuGenericPicture, 0, 0, 0);
     if (withHeader) DrawHeading(3);
 }
 
-void DrawHeading(int frame) { platform::DrawFrame("gfx\\menuheaders_v2.png", 64, 48, frame); }
+void DrawHeading(int frame) { platform::DrawFrame(assets::kMenuHeadersSheet, 64, 48, frame); }
 
 bool TextColour(int code, Rgb& colour) {
     if (code < 0 || code >= static_cast<int>(kTextColours.size())) return false;

@@ -1,5 +1,6 @@
 // The options menu: display mode, sound and music switches, and the way to
 // the controls screen. Only the cursor keys move the highlight.
+#include "assets/asset_names.h"
 #include "platform/keys.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
@@ -19,19 +20,19 @@ constexpr int kTickFrame = 0, kCrossFrame = 1;
 
 void DrawRows() {
     const auto& rows = assets::kOptionRows;
-    platform::DrawFrame("gfx\\menuoptionsframe.png", assets::kOutlineX, rows[OptionsChoice].outlineY, 0);
+    platform::DrawFrame(assets::kMenuOptionsFramePicture, assets::kOutlineX, rows[OptionsChoice].outlineY, 0);
     const auto switches = OptionsSwitches();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const OptionsSwitch& row = switches[i];
         if (row.value == nullptr) continue;
         // A switch holding neither 0 nor 1 (an edited settings file) shows nothing.
         if (*row.value == row.tickWhen)
-            platform::DrawFrame("gfx\\MenuOptionButtons.png", assets::kTickX, rows[i].tickY, kTickFrame);
+            platform::DrawFrame(assets::kMenuOptionButtonsSheet, assets::kTickX, rows[i].tickY, kTickFrame);
         if (*row.value == 1 - row.tickWhen)
-            platform::DrawFrame("gfx\\MenuOptionButtons.png", assets::kTickX, rows[i].tickY, kCrossFrame);
+            platform::DrawFrame(assets::kMenuOptionButtonsSheet, assets::kTickX, rows[i].tickY, kCrossFrame);
     }
     if (OptionsChoice == assets::kRowRedefineKeys)
-        platform::DrawFrame("gfx\\menuheaders_v2.png", assets::kHeadingOverX, assets::kHeadingOverY,
+        platform::DrawFrame(assets::kMenuHeadersSheet, assets::kHeadingOverX, assets::kHeadingOverY,
                             kRedefineKeysHeading);
 }
 
@@ -76,7 +77,7 @@ void RunOptionsMenu() {
     const int rowCount = static_cast<int>(assets::kOptionRows.size());
     for (;;) {
         DrawMenuBackground(false);
-        platform::DrawFrame("gfx\\menuoptions.png", assets::kOptionsX, assets::kOptionsY, 0);
+        platform::DrawFrame(assets::kMenuOptionsPicture, assets::kOptionsX, assets::kOptionsY, 0);
         DrawHeading(kOptionsHeading);
         if (platform::KeyHitCount(platform::kKeyDown) != 0) {
             PlayEffect(kClickSound);

@@ -4,10 +4,12 @@
 
 #include <string_view>
 
+#include "assets/asset_names.h"
+
 namespace shell {
 
-inline constexpr std::string_view kClickSound = "BlipSND";
-inline constexpr std::string_view kMenuTune = "Music1menu-loop";
+inline constexpr std::string_view kClickSound = assets::PlayName(assets::kBlipSound);
+inline constexpr std::string_view kMenuTune = assets::PlayName(assets::kMenuMusic);
 
 // Plays the one-shot effect when SoundOn is 1.
 void PlayEffect(std::string_view name);

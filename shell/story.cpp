@@ -1,4 +1,5 @@
 // The story screen shown before every game.
+#include "assets/asset_names.h"
 #include "platform/platform.h"
 #include "services/key_scan.h"
 #include "shell/front_end.h"
@@ -13,7 +14,7 @@ void ShowStory() {
     DrawMenuBackground(false);
     DrawTextBlock(StoryText(), 28, 9.0);
     platform::ShowFrame();
-    PlayEffect("teleport");
+    PlayEffect(assets::PlayName(assets::kTeleportSound));
     services::WaitForAnyKey();
     PlayEffect(kClickSound);
     // PLAY is highlighted again when the game returns to the menu.

@@ -1,14 +1,15 @@
 // Terrain loading and queries.
 #include "world/terrain.h"
 
+#include "assets/asset_names.h"
 #include "world/terrain_state.h"
 
 namespace world {
 
 void LoadTerrain() {
-    GroundMask = platform::LoadMaskPixels("gfx\\levelground.png");
-    WalkMask = platform::LoadMaskPixels("gfx\\levelwalk.png");
-    EnemyMask = platform::LoadMaskPixels("gfx\\EnemyWalk3.png");
+    GroundMask = platform::LoadMaskPixels(assets::kGroundMask);
+    WalkMask = platform::LoadMaskPixels(assets::kWalkMask);
+    EnemyMask = platform::LoadMaskPixels(assets::kEnemyMask);
     // The legend sits on the diagonal near the top-left corner of each mask.
     groundKey0 = platform::ReadMaskPixel(GroundMask, 0, 0);
     groundKey3 = platform::ReadMaskPixel(GroundMask, 3, 3);

@@ -3,40 +3,41 @@
 #include <array>
 #include <utility>
 
+#include "assets/asset_names.h"
 #include "generators/art/sheets.h"
 
 namespace art {
 namespace {
 
 constexpr std::array<std::pair<std::string_view, Painter>, 28> kPainters{{
-    {"gfx\\font.png", PaintFont},
-    {"gfx\\items.png", PaintItems},
-    {"gfx\\bman.png", PaintHero},
-    {"gfx\\elf.png", PaintElf},
-    {"gfx\\SantaCollision.png", PaintSantaShape},
-    {"gfx\\poof.png", PaintPoofFragments},
-    {"gfx\\PoofFull.png", PaintPoofFull},
-    {"gfx\\minecart.png", PaintMinecart},
-    {"gfx\\minecartinfo.png", PaintMinecartInfo},
-    {"gfx\\wheelbrw.png", PaintWheelbarrow},
-    {"gfx\\lamps.png", PaintLamps},
-    {"gfx\\elevator.png", PaintLiftCage},
-    {"gfx\\elevator_rope.png", PaintLiftRope},
-    {"gfx\\wall.png", PaintWall},
-    {"gfx\\OnlineButton.png", PaintOnlineButton},
-    {"gfx\\mainmenu.png", PaintMainMenu},
-    {"gfx\\menuoptions.png", PaintOptionsPanel},
-    {"gfx\\menugeneric.png", PaintGenericBackdrop},
-    {"gfx\\MenuOptionButtons.png", PaintTickAndCross},
-    {"gfx\\menubuttons_v2.png", PaintMenuButtons},
-    {"gfx\\menuheaders_v2.png", PaintHeadings},
-    {"gfx\\menuoptionsframe.png", PaintOptionsFrame},
-    {"gfx\\menulamps.png", PaintMenuLamps},
-    {"gfx\\menuface_anim.png", PaintMenuFace},
-    {"gfx\\menu_close_bttn.png", PaintCloseButton},
-    {"gfx\\SelectDifficulty.png", PaintDifficultyPanel},
-    {"gfx\\emptydialog.png", PaintEmptyDialog},
-    {"gfx\\icon.png", PaintIcon},
+    {assets::kFontSheet, PaintFont},
+    {assets::kItemsSheet, PaintItems},
+    {assets::kHeroSheet, PaintHero},
+    {assets::kElfSheet, PaintElf},
+    {assets::kSantaCollisionPicture, PaintSantaShape},
+    {assets::kPoofSheet, PaintPoofFragments},
+    {assets::kPoofFullSheet, PaintPoofFull},
+    {assets::kMinecartSheet, PaintMinecart},
+    {assets::kMinecartInfoPicture, PaintMinecartInfo},
+    {assets::kWheelbarrowSheet, PaintWheelbarrow},
+    {assets::kLampsSheet, PaintLamps},
+    {assets::kElevatorPicture, PaintLiftCage},
+    {assets::kElevatorRopePicture, PaintLiftRope},
+    {assets::kWallSheet, PaintWall},
+    {assets::kOnlineButtonPicture, PaintOnlineButton},
+    {assets::kMainMenuPicture, PaintMainMenu},
+    {assets::kMenuOptionsPicture, PaintOptionsPanel},
+    {assets::kMenuGenericPicture, PaintGenericBackdrop},
+    {assets::kMenuOptionButtonsSheet, PaintTickAndCross},
+    {assets::kMenuButtonsSheet, PaintMenuButtons},
+    {assets::kMenuHeadersSheet, PaintHeadings},
+    {assets::kMenuOptionsFramePicture, PaintOptionsFrame},
+    {assets::kMenuLampsSheet, PaintMenuLamps},
+    {assets::kMenuFaceSheet, PaintMenuFace},
+    {assets::kMenuCloseButtonPicture, PaintCloseButton},
+    {assets::kSelectDifficultyPicture, PaintDifficultyPanel},
+    {assets::kEmptyDialogPicture, PaintEmptyDialog},
+    {assets::kIconPicture, PaintIcon},
 }};
 
 }  // namespace

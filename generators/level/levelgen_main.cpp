@@ -3,14 +3,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
+#include "assets/asset_names.h"
 #include "assets/asset_table.h"
 #include "generators/level/mask_painter.h"
 #include "generators/level/scenery_painter.h"
 
 namespace {
 
-bool Write(const std::filesystem::path& outDir, const char* name, const platform::Pixels& pixels) {
+bool Write(const std::filesystem::path& outDir, std::string_view name, const platform::Pixels& pixels) {
     std::filesystem::path path = outDir / assets::FilePathOf(name);
     std::filesystem::create_directories(path.parent_path());
     if (platform::WritePngRgb(pixels, path.string())) return true;
@@ -28,8 +30,8 @@ int main(int argc, char** argv) {
     const auto& maze = assets::level::Maze();
     assets::level::Masks masks = assets::level::PaintMasks(maze);
     std::filesystem::path out = argv[1];
-    bool ok = Write(out, "gfx\\level.png", assets::level::PaintScenery(maze)) &&
-              Write(out, "gfx\\levelground.png", masks.ground) &&
-              Write(out, "gfx\\levelwalk.png", masks.walk) && Write(out, "gfx\\EnemyWalk3.png", masks.enemy);
+    bool ok = Write(out, assets::kLevelPicture, assets::level::PaintScenery(maze)) &&
+              Write(out, assets::kGroundMask, masks.ground) && Write(out, assets::kWalkMask, masks.walk) &&
+              Write(out, assets::kEnemyMask, masks.enemy);
     return ok ? 0 : 1;
 }

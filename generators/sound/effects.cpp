@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "assets/asset_names.h"
+
 namespace assets::sound {
 namespace {
 
@@ -231,27 +233,27 @@ constexpr Tone kPackageCollected[] = {
 // several LU above the level music at the third of full volume it plays at.
 // Bright sustained chimes need lower peaks than short thumps to match them.
 constexpr auto kEffects = std::to_array<Effect>({
-    {"snd\\BlipSND.ogg", 0.6, kBlip},
-    {"snd\\DingSND.ogg", 0.6, kDing},
-    {"snd\\ItemCollectSND.ogg", 0.4, kItemCollect},
-    {"snd\\FinalItemCollectSND.ogg", 0.44, kFinalItemCollect},
-    {"snd\\WallHit.ogg", 0.8, kWallHit},
-    {"snd\\Itemplacedinwheelbarrow.ogg", 0.7, kItemPlaced},
-    {"snd\\HitMineCart.ogg", 0.85, kHitMineCart},
-    {"snd\\DropPackage.ogg", 0.7, kDropPackage},
-    {"snd\\DropAxe.ogg", 0.55, kDropAxe},
-    {"snd\\FloorAxeHit.ogg", 0.35, kFloorAxeHit},
-    {"snd\\Crunch.ogg", 0.75, kCrunch},
-    {"snd\\SnowStep1SND.ogg", 0.3, kSnowStep1},
-    {"snd\\SnowStep2SND.ogg", 0.3, kSnowStep2},
-    {"snd\\FallingItemLands.ogg", 0.7, kFallingItemLands},
-    {"snd\\CartInfoSND.ogg", 0.6, kCartInfo},
-    {"snd\\JumpOutOfCart.ogg", 0.55, kJumpOutOfCart},
-    {"snd\\Poof.ogg", 0.6, kPoof},
-    {"snd\\teleport.ogg", 0.36, kTeleport},
-    {"snd\\HandleUp.ogg", 0.5, kHandleUp},
-    {"snd\\HandleDown.ogg", 0.5, kHandleDown},
-    {"snd\\PackageCollected.ogg", 0.52, kPackageCollected},
+    {assets::kBlipSound, 0.6, kBlip},
+    {assets::kDingSound, 0.6, kDing},
+    {assets::kItemCollectSound, 0.4, kItemCollect},
+    {assets::kFinalItemCollectSound, 0.44, kFinalItemCollect},
+    {assets::kWallHitSound, 0.8, kWallHit},
+    {assets::kItemPlacedInWheelbarrowSound, 0.7, kItemPlaced},
+    {assets::kHitMineCartSound, 0.85, kHitMineCart},
+    {assets::kDropPackageSound, 0.7, kDropPackage},
+    {assets::kDropAxeSound, 0.55, kDropAxe},
+    {assets::kFloorAxeHitSound, 0.35, kFloorAxeHit},
+    {assets::kCrunchSound, 0.75, kCrunch},
+    {assets::kSnowStep1Sound, 0.3, kSnowStep1},
+    {assets::kSnowStep2Sound, 0.3, kSnowStep2},
+    {assets::kFallingItemLandsSound, 0.7, kFallingItemLands},
+    {assets::kCartInfoSound, 0.6, kCartInfo},
+    {assets::kJumpOutOfCartSound, 0.55, kJumpOutOfCart},
+    {assets::kPoofSound, 0.6, kPoof},
+    {assets::kTeleportSound, 0.36, kTeleport},
+    {assets::kHandleUpSound, 0.5, kHandleUp},
+    {assets::kHandleDownSound, 0.5, kHandleDown},
+    {assets::kPackageCollectedSound, 0.52, kPackageCollected},
 });
 
 // clang-format on

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "assets/asset_names.h"
+
 namespace assets::sound {
 namespace {
 
@@ -125,16 +127,14 @@ constexpr Groove kGameOverPasses[] = {
 // codec's small overshoot still keeps them below -1 dBFS.
 constexpr double kLoopPeak = 0.79;
 constexpr auto kSongs = std::to_array<Song>({
-    {"snd\\Music1menu-loop.ogg", 3, kSilentNight, kSilentNightChords, kMenuPasses, true, 0, kLoopPeak},
-    {"snd\\Music2ingame1-loop.ogg", 4, kGodRestYe, kGodRestYeChords, kGodRestYePasses, true, 0, kLoopPeak},
-    {"snd\\Music2ingame2-loop.ogg", 4, kJingleBells, kJingleBellsChords, kJingleBellsPasses, true, 0,
-     kLoopPeak},
-    {"snd\\Music2ingame3-loop.ogg", 4, kDeckTheHalls, kDeckTheHallsChords, kDeckTheHallsPasses, true, 0,
-     kLoopPeak},
-    {"snd\\Music2ingame4-loop.ogg", 4, kWenceslas, kWenceslasChords, kWenceslasPasses, true, 0, kLoopPeak},
-    {"snd\\LevelComplete.ogg", 3, kWeWishYou, kWeWishYouChords, kWeWishYouPasses, false, 2, 0.46},
-    {"snd\\DeadSND.ogg", 3, kCaught, kCaughtChords, kCaughtPasses, false, 1, 0.4},
-    {"snd\\GameOver.ogg", 3, kGameOver, kGameOverChords, kGameOverPasses, false, 1.5, 0.42},
+    {assets::kMenuMusic, 3, kSilentNight, kSilentNightChords, kMenuPasses, true, 0, kLoopPeak},
+    {assets::kInGameMusic1, 4, kGodRestYe, kGodRestYeChords, kGodRestYePasses, true, 0, kLoopPeak},
+    {assets::kInGameMusic2, 4, kJingleBells, kJingleBellsChords, kJingleBellsPasses, true, 0, kLoopPeak},
+    {assets::kInGameMusic3, 4, kDeckTheHalls, kDeckTheHallsChords, kDeckTheHallsPasses, true, 0, kLoopPeak},
+    {assets::kInGameMusic4, 4, kWenceslas, kWenceslasChords, kWenceslasPasses, true, 0, kLoopPeak},
+    {assets::kLevelCompleteSound, 3, kWeWishYou, kWeWishYouChords, kWeWishYouPasses, false, 2, 0.46},
+    {assets::kDeadSound, 3, kCaught, kCaughtChords, kCaughtPasses, false, 1, 0.4},
+    {assets::kGameOverSound, 3, kGameOver, kGameOverChords, kGameOverPasses, false, 1.5, 0.42},
 });
 
 }  // namespace
