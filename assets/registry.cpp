@@ -31,10 +31,10 @@ void Register(std::string_view name, Bytes bytes) {
     if (added) r.order.push_back(it->first);
 }
 
-void RegisterEmbeddedAssets() {
+bool RegisterEmbeddedAssets() {
     std::span<const std::uint8_t> pack(snatchkin_pack_begin,
                                        static_cast<std::size_t>(snatchkin_pack_end - snatchkin_pack_begin));
-    WalkPack(pack, [](std::string_view name, Bytes bytes) { Register(name, bytes); });
+    return WalkPack(pack, [](std::string_view name, Bytes bytes) { Register(name, bytes); });
 }
 
 std::optional<Bytes> Lookup(std::string_view name) {

@@ -14,8 +14,9 @@ using Bytes = std::span<const std::uint8_t>;
 // Adds a file under its name; the bytes must outlive the registry.
 void Register(std::string_view name, Bytes bytes);
 
-// Registers every embedded file, in the asset table's order.
-void RegisterEmbeddedAssets();
+// Registers every embedded file, in the asset table's order; false when the
+// embedded pack is malformed (the files before the fault are registered).
+[[nodiscard]] bool RegisterEmbeddedAssets();
 
 // The bytes registered under the exact name, or nothing.
 std::optional<Bytes> Lookup(std::string_view name);

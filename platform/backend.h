@@ -24,8 +24,8 @@ public:
     // Set before the first opening; a later change retitles the window.
     virtual void SetCaption(const std::string& caption) = 0;
     // Opens or re-opens the surface; the renderer stays the same across
-    // re-openings, so loaded textures stay valid. Nullptr when it failed (the
-    // window back end ends the program instead when it has no window at all).
+    // re-openings, so loaded textures stay valid. Nullptr when it failed; the
+    // window back end throws FatalError instead when it has no window at all.
     virtual SDL_Renderer* Open(int width, int height, bool fullScreen) = 0;
     // Whether ShowFrame must pace in software (false when vertical sync does it).
     virtual bool Paces() const = 0;
@@ -41,7 +41,8 @@ public:
     virtual void WarpPointer(int x, int y) = 0;
     virtual void SetIcon(const Pixels& icon) = 0;
     virtual Date Today() = 0;
-    [[noreturn]] virtual void End() = 0;
+    // Closes the surface for good: the last step of the program's shut-down.
+    virtual void Close() = 0;
 };
 
 // Makes the back end current; the previous one (and every texture made for

@@ -16,9 +16,11 @@ File& File::operator=(File&& other) noexcept {
 
 File::~File() { Close(); }
 
-void File::Close() {
-    if (handle_) std::fclose(handle_);
+bool File::Close() {
+    if (!handle_) return false;
+    bool closed = std::fclose(handle_) == 0;
     handle_ = nullptr;
+    return closed;
 }
 
 namespace {
@@ -43,12 +45,12 @@ std::optional<std::int32_t> ReadInt32(File& file) {
     return static_cast<std::int32_t>(value);
 }
 
-void WriteInt32(File& file, std::int32_t value) {
-    if (!file.Handle()) return;
+bool WriteInt32(File& file, std::int32_t value) {
+    if (!file.Handle()) return false;
     auto bits = static_cast<std::uint32_t>(value);
     unsigned char bytes[4] = {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
                               static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
-    std::fwrite(bytes, 1, 4, file.Handle());
+    return std::fwrite(bytes, 1, 4, file.Handle()) == 4;
 }
 
 std::string ReadTextLine(File& file) {
@@ -59,12 +61,12 @@ std::string ReadTextLine(File& file) {
     return line;
 }
 
-void WriteTextLine(File& file, std::string_view text) {
-    if (!file.Handle()) return;
-    std::fwrite(text.data(), 1, text.size(), file.Handle());
-    std::fwrite("\r\n", 1, 2, file.Handle());
+bool WriteTextLine(File& file, std::string_view text) {
+    if (!file.Handle()) return false;
+    return std::fwrite(text.data(), 1, text.size(), file.Handle()) == text.size() &&
+           std::fwrite("\r\n", 1, 2, file.Handle()) == 2;
 }
 
-void CloseFile(File& file) { file.Close(); }
+bool CloseFile(File& file) { return file.Close(); }
 
 }  // namespace platform

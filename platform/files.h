@@ -20,7 +20,8 @@ public:
     ~File();
 
     std::FILE* Handle() const { return handle_; }
-    void Close();
+    // False when flushing or closing failed, or nothing was open.
+    bool Close();
 
 private:
     std::FILE* handle_;
@@ -31,17 +32,20 @@ std::optional<File> OpenReadFile(std::string_view path);
 std::optional<File> OpenWriteFile(std::string_view path);
 
 // 4 bytes, little-endian, signed. Nothing when fewer than 4 bytes remain.
+// Writing answers false when the bytes could not all be written.
 std::optional<std::int32_t> ReadInt32(File& file);
-void WriteInt32(File& file, std::int32_t value);
+[[nodiscard]] bool WriteInt32(File& file, std::int32_t value);
 
 // Bytes up to a line feed, a zero byte or the end of the file; carriage
 // returns are dropped. At the end of the file: an empty text.
 std::string ReadTextLine(File& file);
 
-// The low byte of each character, then carriage return and line feed.
-void WriteTextLine(File& file, std::string_view text);
+// The low byte of each character, then carriage return and line feed; false
+// when they could not all be written.
+[[nodiscard]] bool WriteTextLine(File& file, std::string_view text);
 
-// Flushes and closes.
-void CloseFile(File& file);
+// Flushes and closes; false when the flush or the close failed (a full disk
+// shows only here), or the file was not open.
+[[nodiscard]] bool CloseFile(File& file);
 
 }  // namespace platform

@@ -30,8 +30,8 @@ void HeadlessBackend::Present() {
     pollsSinceMark_ = 0;
     lastFrameMs_ = nowMs_;
     if (config_.frameLimit > 0 && frame_ >= config_.frameLimit)
-        throw RunStopped(RunStopped::Reason::FrameLimit,
-                         "frame limit of " + std::to_string(config_.frameLimit) + " frames reached");
+        throw RunStopped{RunStopped::Reason::FrameLimit,
+                         "frame limit of " + std::to_string(config_.frameLimit) + " frames reached"};
 }
 
 bool HeadlessBackend::StepIsDue(const ScriptStep& step) const {
@@ -95,12 +95,10 @@ void HeadlessBackend::Stall(const std::string& why) const {
                               ? "the next script step (line " +
                                     std::to_string(config_.script.steps[nextStep_].line) + ") is not due"
                               : "the script is used up";
-    throw RunStopped(RunStopped::Reason::Stalled, "stalled after frame " + std::to_string(frame_) +
+    throw RunStopped{RunStopped::Reason::Stalled, "stalled after frame " + std::to_string(frame_) +
                                                       ": the game waited " + why +
-                                                      " without drawing a frame and " + pending);
+                                                      " without drawing a frame and " + pending};
 }
-
-void HeadlessBackend::End() { throw RunStopped(RunStopped::Reason::ProgramEnded, "the program ended"); }
 
 Pixels HeadlessBackend::Capture() const {
     Pixels picture;

@@ -1,12 +1,11 @@
 // The headless back end: software rendering into memory, a virtual clock that
 // only ShowFrame pacing and WaitMs move (it never sleeps), input from a script,
-// and capture of chosen frames. A run stops by throwing RunStopped.
+// and capture of chosen frames. A run is cut short by throwing RunStopped.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <set>
-#include <stdexcept>
 #include <string>
 
 #include "platform/backend.h"
@@ -25,11 +24,14 @@ struct HeadlessConfig {
     Date today{24, 12, 2026};  // what TodayText answers
 };
 
-// Why a headless run stopped before the program ended.
-struct RunStopped : std::runtime_error {
-    enum class Reason { FrameLimit, Stalled, ProgramEnded };
-    RunStopped(Reason why, const std::string& message) : std::runtime_error(message), reason(why) {}
+// Why a headless run was cut short before the program ended. Deliberately
+// not a std::exception: the game's own `catch (const std::exception&)` blocks
+// must not swallow it and run on past the frame limit.
+struct RunStopped {
+    enum class Reason { FrameLimit, Stalled };
     Reason reason;
+    std::string message;
+    const char* what() const noexcept { return message.c_str(); }
 };
 
 class HeadlessBackend : public Backend {
@@ -56,7 +58,8 @@ public:
     void WarpPointer(int, int) override {}
     void SetIcon(const Pixels& icon) override { icon_ = icon; }
     Date Today() override { return config_.today; }
-    [[noreturn]] void End() override;
+    // The surface stays until the back end goes: the run's result reads it.
+    void Close() override {}
 
     std::int64_t NowMs() override { return nowMs_; }
     void SleepMs(int ms) override;

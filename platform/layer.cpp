@@ -140,6 +140,13 @@ void SetWindowIcon() {
     CurrentBackend().SetIcon(icon);
 }
 
+void CloseScreen() {
+    auto& layer = TheLayer();
+    layer.images.DropTextures();  // before the renderer goes
+    layer.renderer = nullptr;
+    CurrentBackend().Close();
+}
+
 void ClearScreen() {
     SDL_Renderer* renderer = TheLayer().renderer;
     if (!renderer) return;
@@ -280,14 +287,7 @@ void WaitMs(int ms) {
     if (ms > 0) CurrentBackend().SleepMs(ms);
 }
 
-void EndProgram() {
-    auto& layer = TheLayer();
-    Backend& backend = CurrentBackend();
-    layer.images.DropTextures();
-    layer.renderer = nullptr;
-    backend.End();
-    std::abort();  // not reached: every back end's End leaves
-}
+void EndProgram() { throw ProgramEnd{}; }
 
 std::string TodayText() {
     Date today = CurrentBackend().Today();

@@ -3,6 +3,7 @@
 // a headless back end (see backend.h) without the game telling the difference.
 #pragma once
 
+#include <stdexcept>
 #include <string_view>
 
 #include "platform/files.h"
@@ -24,6 +25,10 @@ void OpenScreen(int width, int height, bool fullScreen, int refresh);
 
 // Gives the window the game's icon ("gfx\\icon.png"). Called once, after the first opening.
 void SetWindowIcon();
+
+// Closes the drawing surface for good (the window goes away); loaded images
+// stay, but nothing is drawn any more. The last step of the shut-down.
+void CloseScreen();
 
 // Fills the back buffer with black.
 void ClearScreen();
@@ -117,8 +122,21 @@ void WaitMs(int ms);
 // Whether the program runs headless (frames into memory, virtual clock).
 bool IsHeadless();
 
-// Ends the program at once, from anywhere.
+// What EndProgram throws. Not a std::exception, so that no catch-all on the
+// way stops it: the program's shut-down steps catch it.
+struct ProgramEnd {};
+
+// Ends the program at once, from anywhere: unwinds to the program's shut-down
+// steps, which save, stop the sounds and close the screen.
 [[noreturn]] void EndProgram();
+
+// A failure the program cannot go on from, such as no window or a broken
+// embedded asset. Its text is the one line the player sees on standard error
+// ("snatchkin: ..."); the program ends through its shut-down steps with exit
+// code 1.
+struct FatalError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
 
 // --- Game helpers -------------------------------------------------------------
 

@@ -4,13 +4,13 @@
 #include <SDL.h>
 
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <ctime>
+#include <string>
 #include <string_view>
 #include <utility>
 
 #include "platform/key_codes.h"
+#include "platform/platform.h"
 
 namespace platform {
 namespace {
@@ -79,9 +79,9 @@ bool DisplayRefreshesAt60(SDL_Window* window) {
 
 }  // namespace
 
-WindowBackend::~WindowBackend() { Close(); }
+WindowBackend::~WindowBackend() { DestroyWindow(); }
 
-void WindowBackend::Close() {
+void WindowBackend::DestroyWindow() {
     if (canvas_) SDL_DestroyTexture(canvas_);
     canvas_ = nullptr;
     if (renderer_) SDL_DestroyRenderer(renderer_);
@@ -128,10 +128,9 @@ SDL_Renderer* WindowBackend::Open(int width, int height, bool fullScreen) {
 // Without a window the game would run unseen, with no way to leave it but a
 // signal; a player starting it from a menu would see nothing happen at all.
 void WindowBackend::CannotOpen() {
-    std::fprintf(stderr, "snatchkin: cannot open the game window: %s\n", SDL_GetError());
-    Close();
-    SDL_Quit();
-    std::exit(1);
+    std::string why = SDL_GetError();
+    DestroyWindow();
+    throw FatalError("snatchkin: cannot open the game window: " + why);
 }
 
 template <typename Work>
@@ -239,10 +238,9 @@ Date WindowBackend::Today() {
     return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
 }
 
-void WindowBackend::End() {
-    Close();
+void WindowBackend::Close() {
+    DestroyWindow();
     SDL_Quit();
-    std::exit(0);
 }
 
 // Time since an arbitrary point (the machine's start), so that the seed taken

@@ -28,15 +28,15 @@ public:
     void WarpPointer(int x, int y) override;
     void SetIcon(const Pixels& icon) override;
     Date Today() override;
-    [[noreturn]] void End() override;
+    void Close() override;
 
     std::int64_t NowMs() override;
     void SleepMs(int ms) override;
 
 private:
-    void Close();
+    void DestroyWindow();
     void PollEvents(InputState& input);
-    // The first opening failed: says why on standard error and ends with exit code 1.
+    // The first opening failed: throws FatalError saying why.
     [[noreturn]] void CannotOpen();
     // Key codes of key events; a release gets the code its press had.
     int PressedCode(const SDL_Keysym& key);

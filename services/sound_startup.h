@@ -13,6 +13,7 @@ void CreateSoundList();
 void CreateAudioSystem(int channels, audio::Backend backend = audio::Backend::Device);
 
 // Loads every sound of the asset table by its embedded name, stream flag 1.
+// A sound that does not load is a platform::FatalError naming it.
 void LoadAllSounds();
 
 // The menu music starts at a quarter of full volume.

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/headless_backend.h"
+#include "platform/platform.h"
 #include "platform/state_registry.h"
 #include "shell/startup.h"
 
@@ -22,8 +23,6 @@ End EndOf(platform::RunStopped::Reason reason) {
             return End::FrameLimit;
         case platform::RunStopped::Reason::Stalled:
             return End::Stalled;
-        case platform::RunStopped::Reason::ProgramEnded:
-            return End::ProgramEnded;
     }
     return End::Failed;
 }
@@ -76,13 +75,18 @@ HeadlessResult RunHeadless(const HeadlessRun& run) {
     platform::HeadlessBackend& headless = *backend;
     platform::InstallBackend(std::move(backend));
     try {
+        int exitCode = 0;
         RunIn(
-            run.workDir, run.program ? run.program : [] { RunProgram(); });
+            run.workDir, run.program ? run.program : [&] { exitCode = RunProgram(); });
+        result.end = exitCode == 0 ? End::ProgramEnded : End::Failed;
+        result.message = exitCode == 0 ? "the program ended"
+                                       : "the program ended with exit code " + std::to_string(exitCode);
+    } catch (const platform::ProgramEnd&) {
         result.end = End::ProgramEnded;
         result.message = "the program ended";
     } catch (const platform::RunStopped& stop) {
         result.end = EndOf(stop.reason);
-        result.message = stop.what();
+        result.message = stop.message;
     } catch (const std::exception& e) {
         result.end = End::Failed;
         result.message = std::string("the run failed: ") + e.what();

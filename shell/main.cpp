@@ -6,5 +6,5 @@
 
 int main() {
     platform::InstallBackend(std::make_unique<platform::WindowBackend>());
-    shell::RunProgram();
+    return shell::RunProgram();
 }

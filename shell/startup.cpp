@@ -1,15 +1,19 @@
-// The start-up sequence as a list of named steps, run in order. Steps owned by
-// other subsystems join the list where their number puts them.
+// The start-up and shut-down sequences as lists of named steps, run in order.
+// Steps owned by other subsystems join the lists where their order puts them.
 #include "shell/startup.h"
 
 #include <array>
+#include <cstdio>
 
 #include "assets/asset_table.h"
 #include "assets/registry.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
+#include "services/settings_file.h"
 #include "services/settings_values.h"
+#include "services/sound.h"
 #include "services/sound_startup.h"
+#include "shell/asset_check.h"
 #include "shell/front_end.h"
 #include "shell/front_end_state.h"
 #include "shell/level_music.h"
@@ -56,6 +60,11 @@ void LoadRemainingPictures() {
     LoadPicturesFrom(afterMasks);
 }
 
+void RegisterAssets() {
+    if (!assets::RegisterEmbeddedAssets())
+        throw platform::FatalError("snatchkin: the embedded asset pack is damaged");
+}
+
 void SetCaption() { platform::SetWindowCaption(WindowCaption()); }
 void SeedFromClock() { platform::SeedRandom(platform::ClockMs()); }
 void OpenWindowedScreen() {
@@ -72,14 +81,12 @@ void CreateAudioSystem() {
                                                     : services::audio::Backend::Device);
 }
 
-struct Step {
-    const char* name;
-    void (*run)();
-};
+void StopSounds() { services::Sound::AppExit(); }
 
 constexpr std::array kStartUp{
     Step{"start values of the game state", ResetGameState},
-    Step{"register the embedded assets", assets::RegisterEmbeddedAssets},
+    Step{"register the embedded assets", RegisterAssets},
+    Step{"check the embedded assets", CheckEmbeddedAssets},
     Step{"empty sound list", services::CreateSoundList},
     Step{"window caption", SetCaption},
     Step{"seed the generator", SeedFromClock},
@@ -92,16 +99,43 @@ constexpr std::array kStartUp{
     Step{"audio system", CreateAudioSystem},
     Step{"sounds", services::LoadAllSounds},
     Step{"menu music volume", services::SetMenuMusicVolume},
-    Step{"main menu", RunMainMenu},
 };
+
+constexpr std::array kShutDown{
+    Step{"save settings", services::SaveSettings},
+    Step{"stop sounds", StopSounds},
+    Step{"close the window", platform::CloseScreen},
+};
+// After a failed start-up the settings may not have been read, so saving
+// them would overwrite the player's file: the shut-down starts after it.
+static_assert(kShutDown[0].name == "save settings");
+constexpr std::size_t kShutDownAfterFailure = 1;
+
+void Run(std::span<const Step> steps) {
+    for (const Step& step : steps) step.run();
+}
 
 }  // namespace
 
+std::span<const Step> StartUpSteps() { return kStartUp; }
+
+std::span<const Step> ShutDownSteps() { return kShutDown; }
+
 std::string WindowCaption() { return "Snatchkin: The Yule Caper - v" + std::string(services::GameVersion); }
 
-void RunProgram() {
-    for (const Step& step : kStartUp) step.run();
-    platform::EndProgram();
+int RunProgram() {
+    try {
+        Run(kStartUp);
+        RunMainMenu();
+    } catch (const platform::ProgramEnd&) {
+        // EndProgram from anywhere ends the program as leaving the menu does.
+    } catch (const platform::FatalError& failure) {
+        std::fprintf(stderr, "%s\n", failure.what());
+        Run(ShutDownSteps().subspan(kShutDownAfterFailure));
+        return 1;
+    }
+    Run(kShutDown);
+    return 0;
 }
 
 }  // namespace shell

@@ -13,7 +13,10 @@ int main(int argc, char** argv) {
         std::cerr << "usage: snatchkin-assets export DIR\n";
         return 2;
     }
-    assets::RegisterEmbeddedAssets();
+    if (!assets::RegisterEmbeddedAssets()) {
+        std::cerr << "snatchkin-assets: the embedded asset pack is damaged\n";
+        return 1;
+    }
     namespace fs = std::filesystem;
     for (std::string_view name : assets::RegisteredNames()) {
         fs::path path = fs::path(argv[2]) / assets::FilePathOf(name);

@@ -13,7 +13,7 @@ class RegistryTest : public ::testing::Test {
 protected:
     void SetUp() override {
         assets::ClearRegistry();
-        assets::RegisterEmbeddedAssets();
+        EXPECT_TRUE(assets::RegisterEmbeddedAssets());
     }
     void TearDown() override { assets::ClearRegistry(); }
 };

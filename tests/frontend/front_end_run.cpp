@@ -4,54 +4,28 @@
 #include <algorithm>
 #include <cctype>
 
-#include "assets/asset_table.h"
-#include "assets/registry.h"
-#include "platform/platform.h"
 #include "services/sound.h"
-#include "services/sound_startup.h"
 #include "services/sound_state.h"
 #include "shell/front_end.h"
+#include "shell/startup.h"
 
 namespace frontend_test {
-namespace {
-
-void LoadPictures() {
-    for (const auto& a : assets::AssetTable()) {
-        if (a.kind == assets::Kind::Frames)
-            platform::LoadFrames(a.name, a.cellWidth, a.cellHeight, 0, a.frames);
-        if (a.kind == assets::Kind::Picture) platform::LoadPicture(a.name);
-    }
-}
-
-void PrepareSounds() {
-    services::ResetSoundState();
-    services::CreateSoundList();
-    services::CreateAudioSystem(100, services::audio::Backend::VirtualClock);
-    services::LoadAllSounds();
-    services::SetMenuMusicVolume();
-}
-
-}  // namespace
 
 shell::HeadlessResult RunScreen(const ScreenRun& run) {
     shell::HeadlessRun headless;
     headless.script = run.script;
     headless.captures = run.captures;
     headless.frameLimit = run.frameLimit;
+    headless.seed = run.seed;
     headless.program = [&run] {
-        assets::ClearRegistry();
-        assets::RegisterEmbeddedAssets();
-        LoadPictures();
-        platform::OpenScreen(1024, 768, false, 60);
-        platform::SelectBlend(platform::BlendMode::Alpha);
-        PrepareSounds();
+        for (const shell::Step& step : shell::StartUpSteps()) step.run();
         if (run.setup) run.setup();
         if (run.screen) {
             run.screen();
         } else {
             shell::RunMainMenu();
         }
-        platform::EndProgram();
+        for (const shell::Step& step : shell::ShutDownSteps()) step.run();
     };
     return shell::RunHeadless(headless);
 }

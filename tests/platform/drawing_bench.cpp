@@ -2,6 +2,7 @@
 // hundred small frames, and FramesCollide on 64 by 64 frames.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "assets/registry.h"
@@ -14,7 +15,7 @@ void Setup() {
     static bool done = false;
     if (done) return;
     done = true;
-    assets::RegisterEmbeddedAssets();
+    if (!assets::RegisterEmbeddedAssets()) std::abort();  // a damaged pack: nothing to measure
     platform::InstallBackend(std::make_unique<platform::HeadlessBackend>(platform::HeadlessConfig{}));
     platform::LoadFrames("gfx\\level.png", 1024, 768, 0, 2);
     platform::LoadFrames("gfx\\poof.png", 4, 4, 0, 64);

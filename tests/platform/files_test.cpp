@@ -45,10 +45,10 @@ TEST_F(FilesTest, Int32IsLittleEndianSignedAndShortReadsFail) {
     {
         auto file = platform::OpenWriteFile(path);
         ASSERT_TRUE(file);
-        platform::WriteInt32(*file, -2);
-        platform::WriteInt32(*file, 0x01020304);
-        platform::WriteTextLine(*file, "Santa");
-        platform::CloseFile(*file);
+        EXPECT_TRUE(platform::WriteInt32(*file, -2));
+        EXPECT_TRUE(platform::WriteInt32(*file, 0x01020304));
+        EXPECT_TRUE(platform::WriteTextLine(*file, "Santa"));
+        EXPECT_TRUE(platform::CloseFile(*file));
     }
     EXPECT_EQ(ReadBytes(), std::string("\xFE\xFF\xFF\xFF\x04\x03\x02\x01Santa\r\n", 15));
     auto file = platform::OpenReadFile(path);
@@ -62,6 +62,19 @@ TEST_F(FilesTest, Int32IsLittleEndianSignedAndShortReadsFail) {
     auto shortFile = platform::OpenReadFile(path);
     ASSERT_TRUE(shortFile);
     EXPECT_EQ(platform::ReadInt32(*shortFile), std::nullopt);
+}
+
+// Writes are buffered, so a full disk shows when the file is closed; a
+// closed file takes no more writes.
+TEST_F(FilesTest, WritesThatFailAreReported) {
+    auto full = platform::OpenWriteFile("/dev/full");
+    ASSERT_TRUE(full);
+    EXPECT_TRUE(platform::WriteInt32(*full, 7));
+    EXPECT_TRUE(platform::WriteTextLine(*full, "Santa"));
+    EXPECT_FALSE(platform::CloseFile(*full));
+    EXPECT_FALSE(platform::WriteInt32(*full, 7));
+    EXPECT_FALSE(platform::WriteTextLine(*full, "Santa"));
+    EXPECT_FALSE(platform::CloseFile(*full));
 }
 
 TEST_F(FilesTest, MissingFileOpensAsNothing) {

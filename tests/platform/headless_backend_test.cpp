@@ -119,6 +119,23 @@ TEST_F(HeadlessTest, FrameLimitStopsTheRun) {
     EXPECT_EQ(headless->FramesShown(), 3);
 }
 
+// The game's catch-alls for its own errors (files, parsing, the network)
+// must not swallow the run's stops and play on past the frame limit.
+TEST_F(HeadlessTest, TheStopsPassThroughACatchOfStdException) {
+    Start("", 1);
+    int swallowed = 0;
+    auto guarded = [&](auto work) {
+        try {
+            work();
+        } catch (const std::exception&) {
+            ++swallowed;
+        }
+    };
+    EXPECT_THROW(guarded([] { platform::ShowFrame(); }), RunStopped);
+    EXPECT_THROW(guarded([] { platform::EndProgram(); }), platform::ProgramEnd);
+    EXPECT_EQ(swallowed, 0);
+}
+
 TEST_F(HeadlessTest, ClearKeysClearsAppliedStepsButNotPendingOnes) {
     Start("at 1 tap Enter\nat 1 tap Space\n");
     platform::ShowFrame();

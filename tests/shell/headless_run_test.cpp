@@ -75,14 +75,10 @@ TEST_F(HeadlessRunTest, StartUpCaptionsTheWindowSetsTheIconAndSeedsFromTheClock)
         run.script = "at 0 tap Escape\nat 1 tap Y\n";
         run.program = [&] {
             auto& headless = static_cast<platform::HeadlessBackend&>(platform::CurrentBackend());
-            try {
-                shell::RunProgram();
-            } catch (const platform::RunStopped&) {
-                caption = headless.Caption();
-                iconWidth = headless.Icon().width;
-                randomState = platform::RandomState();
-                throw;
-            }
+            EXPECT_EQ(shell::RunProgram(), 0);
+            caption = headless.Caption();
+            iconWidth = headless.Icon().width;
+            randomState = platform::RandomState();
         };
         EXPECT_EQ(shell::RunHeadless(run).end, End::ProgramEnded);
         return randomState;
@@ -142,7 +138,7 @@ TEST_F(HeadlessRunTest, RunsWorkInTheirDirectoryAndStartFromCleanState) {
     run.program = [] {
         world::Score = 250;
         auto file = platform::OpenWriteFile("settings.dat");
-        platform::WriteTextLine(*file, "x");
+        EXPECT_TRUE(platform::WriteTextLine(*file, "x"));
     };
     shell::HeadlessResult changed = shell::RunHeadless(run);
     EXPECT_EQ(changed.end, End::ProgramEnded) << changed.message;

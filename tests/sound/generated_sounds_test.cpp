@@ -23,7 +23,7 @@ class GeneratedSoundsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         assets::ClearRegistry();
-        assets::RegisterEmbeddedAssets();
+        EXPECT_TRUE(assets::RegisterEmbeddedAssets());
     }
     void TearDown() override { assets::ClearRegistry(); }
 

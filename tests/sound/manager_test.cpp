@@ -27,7 +27,7 @@ class SoundManagerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         assets::ClearRegistry();
-        assets::RegisterEmbeddedAssets();
+        EXPECT_TRUE(assets::RegisterEmbeddedAssets());
         services::ResetSoundState();
         services::CreateSoundList();
         services::CreateAudioSystem(100, services::audio::Backend::Headless);
@@ -255,7 +255,7 @@ TEST(SoundOnTheDeviceBackEnd, SoundsEndInTime) {
     for (auto [driver, card] : drivers) {
         SCOPED_TRACE(driver);
         assets::ClearRegistry();
-        assets::RegisterEmbeddedAssets();
+        EXPECT_TRUE(assets::RegisterEmbeddedAssets());
         services::ResetSoundState();
         setenv("SDL_AUDIODRIVER", driver, 1);
         services::CreateAudioSystem(100);

@@ -13,7 +13,7 @@
 namespace {
 
 void BM_MixOneSecondOfTenStreams(benchmark::State& state) {
-    assets::RegisterEmbeddedAssets();
+    if (!assets::RegisterEmbeddedAssets()) return state.SkipWithError("the embedded asset pack is damaged");
     const char* names[] = {"snd\\Music1menu-loop.ogg",    "snd\\Music2ingame1-loop.ogg",
                            "snd\\Music2ingame2-loop.ogg", "snd\\Music2ingame3-loop.ogg",
                            "snd\\Music2ingame4-loop.ogg", "snd\\Poof.ogg",
@@ -34,7 +34,7 @@ BENCHMARK(BM_MixOneSecondOfTenStreams)->Unit(benchmark::kMillisecond);
 // What a start costs the game thread: opening the stream (its headers and
 // codebooks) and decoding its first packets. Footsteps start every 11 frames.
 void BM_StartAFootstep(benchmark::State& state) {
-    assets::RegisterEmbeddedAssets();
+    if (!assets::RegisterEmbeddedAssets()) return state.SkipWithError("the embedded asset pack is damaged");
     services::audio::AudioEngine engine(100, services::audio::Backend::Headless);
     auto sound = services::audio::OpenSoundData(*assets::Lookup("snd\\SnowStep1SND.ogg"));
     std::vector<float> buffer(2 * 64);

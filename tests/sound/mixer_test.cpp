@@ -22,7 +22,7 @@ class MixerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         assets::ClearRegistry();
-        assets::RegisterEmbeddedAssets();
+        EXPECT_TRUE(assets::RegisterEmbeddedAssets());
     }
     void TearDown() override { assets::ClearRegistry(); }
 

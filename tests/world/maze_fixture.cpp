@@ -9,7 +9,7 @@ namespace mazetest {
 
 void MazeTest::SetUpTestSuite() {
     assets::ClearRegistry();
-    assets::RegisterEmbeddedAssets();
+    EXPECT_TRUE(assets::RegisterEmbeddedAssets());
     world::LoadTerrain();
 }
 

@@ -21,7 +21,7 @@ struct KeyCase {
 
 TEST(TerrainTest, TheShippedLegendsGiveTheDocumentedKeys) {
     assets::ClearRegistry();
-    assets::RegisterEmbeddedAssets();
+    EXPECT_TRUE(assets::RegisterEmbeddedAssets());
     world::LoadTerrain();
     const KeyCase cases[] = {
         {"groundKey0", &world::groundKey0, 0xFF000000u}, {"groundKey3", &world::groundKey3, 0xFFFFFFFFu},
@@ -49,7 +49,7 @@ std::vector<int> GroundAnswers() {
 
 TEST(TerrainTest, RecolouringTheShippedGroundMaskAndItsLegendChangesNoAnswer) {
     assets::ClearRegistry();
-    assets::RegisterEmbeddedAssets();
+    EXPECT_TRUE(assets::RegisterEmbeddedAssets());
     world::LoadTerrain();
     const std::vector<int> shipped = GroundAnswers();
     platform::Mask ground = platform::LoadMaskPixels("gfx\\levelground.png");
@@ -124,7 +124,7 @@ TEST_F(RepaintedTerrainTest, FloorRowBelowStopsAtAnythingButAir) {
 // The terrain's reset is one of the state resets, so runs sharing a process start clean.
 TEST(TerrainResetTest, ResettingAllStateEmptiesMasksAndKeys) {
     assets::ClearRegistry();
-    assets::RegisterEmbeddedAssets();
+    EXPECT_TRUE(assets::RegisterEmbeddedAssets());
     world::LoadTerrain();
     platform::ResetAllState();
     EXPECT_EQ(world::GroundMask.width, 0);
