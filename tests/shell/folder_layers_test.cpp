@@ -2,18 +2,14 @@
 // two folders reach each other through their includes.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
-namespace {
+#include "tests/shell/source_includes.h"
 
-namespace fs = std::filesystem;
+namespace {
 
 // Which folders each folder may include (besides itself); "*" for any.
 struct Layer {
@@ -45,44 +41,27 @@ struct Include {
     std::string from, to;
 };
 
-bool IsSource(const fs::path& path) {
-    auto ext = path.extension();
-    return ext == ".h" || ext == ".cpp" || ext == ".hpp" || ext == ".cc";
-}
-
-// Every `#include "..."` between two top-level folders of the source tree.
-std::vector<Include> FolderIncludes(const fs::path& root, std::set<std::string>& folders) {
-    const std::regex include(R"re(^\s*#\s*include\s*"([^"]+)")re");
+// Every `#include "..."` from one top-level folder of the tree into another;
+// `folders` gets every top-level folder that holds source files.
+std::vector<Include> FolderIncludes(std::set<std::string>& folders) {
+    int files = 0;
     std::vector<Include> found;
-    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
-        const fs::path rel = fs::relative(it->path(), root);
-        const std::string first = rel.begin()->string();
-        if (it->is_directory() && (first.starts_with("build") || first.starts_with("."))) {
-            it.disable_recursion_pending();
-            continue;
-        }
-        if (!it->is_regular_file() || !IsSource(it->path()) || rel.parent_path().empty()) continue;
-        folders.insert(first);
-        std::ifstream in(it->path());
-        int number = 0;
-        for (std::string line; std::getline(in, line);) {
-            ++number;
-            std::smatch m;
-            if (!std::regex_search(line, m, include)) continue;
-            const std::string target = m[1].str();
-            // A bare file name lies beside the including file.
-            if (target.find('/') == std::string::npos) continue;
-            const std::string to = target.substr(0, target.find('/'));
-            if (to != first)
-                found.push_back({rel.generic_string() + ":" + std::to_string(number), first, to});
-        }
+    for (const auto& inc : testing_support::IncludesOfTree(SNATCHKIN_SOURCE_DIR, files)) {
+        const auto slash = inc.file.find('/');
+        if (slash == std::string::npos) continue;  // a file at the top of the tree
+        const std::string from = inc.file.substr(0, slash);
+        folders.insert(from);
+        // A bare file name lies beside the including file; <...> is a library's.
+        if (inc.angled || inc.target.find('/') == std::string::npos) continue;
+        const std::string to = inc.target.substr(0, inc.target.find('/'));
+        if (to != from) found.push_back({inc.file + ":" + std::to_string(inc.line), from, to});
     }
     return found;
 }
 
 class FolderLayers : public ::testing::Test {
 protected:
-    void SetUp() override { includes_ = FolderIncludes(SNATCHKIN_SOURCE_DIR, folders_); }
+    void SetUp() override { includes_ = FolderIncludes(folders_); }
 
     std::set<std::string> folders_;
     std::vector<Include> includes_;

@@ -19,7 +19,9 @@ std::string ReadAll(const fs::path& path) {
 }
 
 int RunTool(const std::string& arguments) {
-    int status = std::system((std::string(SNATCHKIN_HEADLESS) + " " + arguments + " 2>/dev/null").c_str());
+    std::string command = SNATCHKIN_HEADLESS;
+    command.append(" ").append(arguments).append(" 2>/dev/null");
+    int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
