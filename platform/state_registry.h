@@ -5,7 +5,7 @@
 // A subsystem registers from the file that defines its variables:
 //     const platform::StateRegistration kRegistration([] {
 //         platform::RegisterDumpInt("Score", Score);
-//         platform::RegisterReset(ResetGameState);
+//         platform::RegisterReset(ResetGameProgress);
 //     });
 #pragma once
 
