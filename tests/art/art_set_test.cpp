@@ -47,7 +47,8 @@ std::vector<std::uint8_t> ReadFile(const fs::path& path) {
 fs::path RunGenerator(const std::string& tag) {
     fs::path dir = fs::temp_directory_path() / ("snatchkin_art_" + tag + "_" + std::to_string(::getpid()));
     fs::remove_all(dir);
-    std::string command = std::string(ARTGEN_TOOL) + " " + dir.string();
+    std::string command = ARTGEN_TOOL;
+    command.append(" ").append(dir.string());
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     return dir;
 }

@@ -116,7 +116,8 @@ TEST_F(GeneratedSoundsTest, OneShotsAreBalancedAgainstTheMusic) {
 TEST_F(GeneratedSoundsTest, GeneratorIsDeterministic) {
     auto dir = testing_support::TempPathForThisTest("soundgen");
     std::filesystem::remove_all(dir);
-    std::string command = std::string(SOUNDGEN_PATH) + " " + dir.string();
+    std::string command = SOUNDGEN_PATH;
+    command.append(" ").append(dir.string());
     ASSERT_EQ(std::system(command.c_str()), 0);
     for (const auto* a : Sounds()) {
         std::ifstream in(dir / assets::FilePathOf(a->name), std::ios::binary);
