@@ -5,14 +5,14 @@
 #include <string_view>
 
 #include "assets/asset_names.h"
+#include "services/sound_effects.h"
 
 namespace shell {
 
 inline constexpr std::string_view kClickSound = assets::PlayName(assets::kBlipSound);
 inline constexpr std::string_view kMenuTune = assets::PlayName(assets::kMenuMusic);
 
-// Plays the one-shot effect when SoundOn is 1.
-void PlayEffect(std::string_view name);
+using services::PlayEffect;
 
 void StartMenuTune();
 void StopMenuTune();

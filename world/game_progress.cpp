@@ -6,8 +6,12 @@
 namespace world {
 
 int Score, Lives, Level, Bonus, BonusTick, Dying, GameState;
+int AllCollectedTick, LevelJinglePlayed, FirstCartInfo;
 
-void ResetGameProgress() { Score = Lives = Level = Bonus = BonusTick = Dying = GameState = 0; }
+void ResetGameProgress() {
+    Score = Lives = Level = Bonus = BonusTick = Dying = GameState = 0;
+    AllCollectedTick = LevelJinglePlayed = FirstCartInfo = 0;
+}
 
 namespace {
 
@@ -17,7 +21,9 @@ const platform::StateRegistration kRegistration([] {
         const int& variable;
     };
     for (const Int& v : {Int{"Score", Score}, Int{"Lives", Lives}, Int{"Level", Level}, Int{"Bonus", Bonus},
-                         Int{"BonusTick", BonusTick}, Int{"Dying", Dying}, Int{"GameState", GameState}})
+                         Int{"BonusTick", BonusTick}, Int{"Dying", Dying}, Int{"GameState", GameState},
+                         Int{"AllCollectedTick", AllCollectedTick}, Int{"LevelJinglePlayed", LevelJinglePlayed},
+                         Int{"FirstCartInfo", FirstCartInfo}})
         platform::RegisterDumpInt(v.name, v.variable);
     platform::RegisterReset(ResetGameProgress);
 });

@@ -15,6 +15,13 @@ extern int BonusTick;
 extern int Dying;
 extern int GameState;
 
+// The blinking all-packages message's frame counter (0..60), whether the
+// level-complete jingle has started for this level, and 1 until the minecart
+// panel has been shown in this game.
+extern int AllCollectedTick;
+extern int LevelJinglePlayed;
+extern int FirstCartInfo;
+
 // Every value above back to 0.
 void ResetGameProgress();
 

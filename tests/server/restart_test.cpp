@@ -91,8 +91,8 @@ TEST(ScoredProcess, BadOptionsAreRefused) {
     for (const char* options : {"--listen x:y", "--listen 127.0.0.1:70000", "--current-version 1.x",
                                 "--rate-limit -1", "--burst 0", "--port 8470", "--db"}) {
         // A refused option exits at once; the time limit only keeps a wrong answer from hanging the test.
-        const std::string command =
-            std::string("timeout 10 ") + SCORED_PATH + " " + options + " >/dev/null 2>&1 </dev/null";
+        std::string command = "timeout 10 ";
+        command.append(SCORED_PATH).append(" ").append(options).append(" >/dev/null 2>&1 </dev/null");
         const int status = std::system(command.c_str());
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << options;
     }
