@@ -2,7 +2,7 @@
 // the ladders and the items of the tables.
 #include <algorithm>
 
-#include "tests/world/hero_model.h"
+#include "tests/world/hero_steps.h"
 #include "tests/world/maze_fixture.h"
 #include "world/terrain.h"
 #include "world/terrain_state.h"

@@ -1,6 +1,6 @@
-// The hero's walking and climbing probes on the ground and walk masks, as
-// the maze tests use them. Lifts are assumed to wait at whichever of their
-// stops the hero stands at.
+// The hero's real walking and climbing steps, taken one at a time from a
+// given position, as the maze tests use them. Lifts are assumed to wait at
+// whichever of their stops the hero stands at.
 #pragma once
 
 #include <optional>
@@ -13,11 +13,11 @@ struct Hero {
 
 struct Limits {
     int right = 2000;        // HeroX must stay below it to step right
-    bool wallStands = true;  // the breakable wall stops him at x 823 on the floor at y 560
+    bool wallStands = true;  // the breakable wall stops him on its floor
 };
 
 // Each answers the hero's new position, or nothing when the move is not
-// possible or ends in a fall.
+// possible or ends in a fall. He carries nothing and pushes nothing.
 std::optional<Hero> WalkRight(Hero h, int speed, Limits limits = {});
 std::optional<Hero> WalkLeft(Hero h, int speed, Limits limits = {});
 std::optional<Hero> ClimbUp(Hero h, int speed);

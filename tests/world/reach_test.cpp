@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "tests/world/hero_model.h"
+#include "tests/world/hero_steps.h"
 #include "tests/world/maze_fixture.h"
 #include "world/level_tables.h"
 
