@@ -6,6 +6,7 @@
 #include "actors/hero_state.h"
 #include "actors/items.h"
 #include "platform/platform.h"
+#include "services/sound.h"
 #include "tests/hero/hero_support.h"
 #include "tests/play/play_fixture.h"
 #include "world/game_progress.h"
@@ -40,6 +41,27 @@ TEST_F(DrawingTest, StandingShowsTheFirstFrameOfHisRowAndWalkingTheCurrentOne) {
         HeroFrame = c.frame;
         EXPECT_EQ(DrawnAt(0, 300, 656), c.expected)
             << "dir " << c.dir << " carrying " << c.carried << " moving " << c.moving << " frame " << c.frame;
+    }
+}
+
+// Once per walking cycle, on the last frame of the picture before the first.
+TEST_F(DrawingTest, TheTrailingAxeKnocksTheFloorOncePerWalkingCycle) {
+    struct Case {
+        int carried, moving, frame, timer;
+        bool knocks;
+    };
+    for (Case c : {Case{3, 1, 3, 5, true}, Case{3, 1, 3, 4, false}, Case{3, 1, 2, 5, false},
+                   Case{3, 0, 3, 5, false}, Case{0, 1, 3, 5, false}}) {
+        PlaceHero(300, 656);
+        Carried = c.carried;
+        HeroMoving = c.moving;
+        HeroFrame = c.frame;
+        HeroAnimTimer = c.timer;
+        services::Sound::Stop("FloorAxeHit");
+        DrawHero(0);
+        EXPECT_EQ(services::Sound::IsPlaying("FloorAxeHit"), c.knocks ? 1 : 0)
+            << "carrying " << c.carried << " moving " << c.moving << " frame " << c.frame << " timer "
+            << c.timer;
     }
 }
 
