@@ -10,7 +10,7 @@
 
 #include "actors/pathfinder/pathfinder.h"
 #include "platform/random.h"
-#include "tests/world/elf_model.h"
+#include "tests/world/drawn_paths.h"
 #include "tests/world/maze_fixture.h"
 #include "world/level_tables.h"
 

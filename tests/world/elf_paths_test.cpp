@@ -4,7 +4,8 @@
 #include <set>
 #include <utility>
 
-#include "tests/world/elf_model.h"
+#include "actors/elf_step.h"
+#include "tests/world/drawn_paths.h"
 #include "tests/world/maze_fixture.h"
 #include "world/level_tables.h"
 
@@ -96,16 +97,17 @@ TEST_F(ElfPathsTest, EveryLinkOfTheGridIsAPathFromJunctionToJunction) {
     auto links = GridLinks(js);
     EXPECT_GE(links.size(), 2u * 65);  // both ways along every corridor
     for (const Link& link : links) {
-        Elf elf{js[link.from].x, js[link.from].y, link.move};
+        actors::elfs elf = ElfAt(js[link.from].x, js[link.from].y, link.move);
         int steps = 0;
         do {
-            StepElf(elf);
+            actors::StepElf(elf);
             ++steps;
-            ASSERT_TRUE(OnPath(elf.x, elf.y)) << "leaving junction " << link.from + 1 << " by '" << link.move
-                                              << "', off the path at (" << elf.x << ", " << elf.y << ")";
-        } while (!OnJunction(elf.x, elf.y) && steps < 4096);
-        EXPECT_EQ(elf.x, js[link.to].x) << "from junction " << link.from + 1 << " to " << link.to + 1;
-        EXPECT_EQ(elf.y, js[link.to].y) << "from junction " << link.from + 1 << " to " << link.to + 1;
+            ASSERT_TRUE(OnPath(elf.Xpos, elf.Ypos))
+                << "leaving junction " << link.from + 1 << " by '" << link.move << "', off the path at ("
+                << elf.Xpos << ", " << elf.Ypos << ")";
+        } while (!OnJunction(elf.Xpos, elf.Ypos) && steps < 4096);
+        EXPECT_EQ(elf.Xpos, js[link.to].x) << "from junction " << link.from + 1 << " to " << link.to + 1;
+        EXPECT_EQ(elf.Ypos, js[link.to].y) << "from junction " << link.from + 1 << " to " << link.to + 1;
     }
 }
 
@@ -128,9 +130,9 @@ TEST_F(ElfPathsTest, EverySpawnPointLiesOnAHorizontalPath) {
         int x = world::ElfSpawnTable[2 * s], y = world::ElfSpawnTable[2 * s + 1];
         EXPECT_TRUE(OnPath(x, y)) << "spawn " << s + 1;
         for (char move : {'<', '>'}) {
-            Elf elf{x, y, move};
-            StepElf(elf);
-            EXPECT_TRUE(OnPath(elf.x, elf.y)) << "spawn " << s + 1 << " setting off '" << move << "'";
+            actors::elfs elf = ElfAt(x, y, move);
+            actors::StepElf(elf);
+            EXPECT_TRUE(OnPath(elf.Xpos, elf.Ypos)) << "spawn " << s + 1 << " setting off '" << move << "'";
         }
     }
 }
@@ -139,16 +141,17 @@ TEST_F(ElfPathsTest, ElvesWanderingFromEverySpawnPointNeverLeaveThePaths) {
     std::mt19937 random(2026);
     std::set<std::pair<int, int>> visited;
     for (int s = 0; s < world::ElfSpawnCount; ++s) {
-        Elf elf{world::ElfSpawnTable[2 * s], world::ElfSpawnTable[2 * s + 1], random() % 2 ? '<' : '>'};
+        actors::elfs elf =
+            ElfAt(world::ElfSpawnTable[2 * s], world::ElfSpawnTable[2 * s + 1], random() % 2 ? '<' : '>');
         for (int frame = 0; frame < 50000; ++frame) {
-            StepElf(elf);
-            ASSERT_TRUE(OnPath(elf.x, elf.y))
-                << "spawn " << s + 1 << ", frame " << frame << ", at (" << elf.x << ", " << elf.y << ")";
-            if (!OnJunction(elf.x, elf.y)) continue;
-            visited.insert({elf.x, elf.y});
-            auto exits = DrawnExits(elf.x, elf.y);
-            ASSERT_FALSE(exits.empty()) << "junction (" << elf.x << ", " << elf.y << ") has no way out";
-            elf.move = exits[random() % exits.size()];
+            actors::StepElf(elf);
+            ASSERT_TRUE(OnPath(elf.Xpos, elf.Ypos)) << "spawn " << s + 1 << ", frame " << frame << ", at ("
+                                                    << elf.Xpos << ", " << elf.Ypos << ")";
+            if (!OnJunction(elf.Xpos, elf.Ypos)) continue;
+            visited.insert({elf.Xpos, elf.Ypos});
+            auto exits = DrawnExits(elf.Xpos, elf.Ypos);
+            ASSERT_FALSE(exits.empty()) << "junction (" << elf.Xpos << ", " << elf.Ypos << ") has no way out";
+            elf.moves.assign(1, exits[random() % exits.size()]);
         }
     }
     EXPECT_EQ(visited.size(), 60u) << "every junction but the legend's is reached";
