@@ -121,6 +121,25 @@ TEST(HandlesScenario, TheFirstBoardingOfAGameStillPutsHimInTheCart) {
     EXPECT_EQ(shell::DumpValue(result.dump, "carts[0].ManInside"), "5");
 }
 
+// The sheet has no handle pictures for him seen from behind (after climbing):
+// he grabs and hangs as a right-facing hero does.
+TEST_F(HandlesTest, SeenFromBehindHeGrabsAndHangsFacingRight) {
+    struct Case {
+        int phase, count, expected;
+    };
+    for (Case c : {Case{1, 0, 40}, Case{1, 9, 42}, Case{2, 12, 42}, Case{2, 5, 40}, Case{3, 0, 42}}) {
+        PlaceHero(kUnderHandleX, 656);
+        HeroDir = 4;
+        Hanging = 1;
+        HangPhase = c.phase;
+        HangCount = c.count;
+        platform::ClearScreen();
+        DrawHero(0);
+        EXPECT_EQ(FrameShown(hero_test::Screen(), kUnderHandleX, 658), c.expected)
+            << "phase " << c.phase << " count " << c.count;
+    }
+}
+
 // Now and then (one frame in 60) he swings: frames 43 and 44 for
 // HangAnimDelay + 1 = 11 frames each, then back to 42.
 TEST_F(HandlesTest, HangingStillHeSwingsNowAndThenThroughFrames43And44) {
